@@ -1,0 +1,39 @@
+// The runtime's buffered text-file channel: one byte at a time, 128-byte buffer, an I/O
+// result after every operation. Reading past the end yields the end-of-file character 26.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class TextFile {
+public:
+    static constexpr std::size_t BufferSize = 128;
+    static constexpr std::uint8_t EndOfFileChar = 26;
+
+    TextFile() = default;
+    ~TextFile();                          // closes an open file without reporting
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    void Assign(const std::string& path);
+    void Rewrite();                       // create or truncate for writing
+    void Reset();                         // open for reading
+    void Write(std::uint8_t c);
+    std::uint8_t Read();
+    void Close();                         // writes out the buffer first
+    int IOResult();                       // the result of the last operation, then cleared
+    bool IsOpen() const;
+    const std::string& Path() const { return path_; }
+
+private:
+    // ... implementation state
+};
+
+// The I/O test that follows every file operation: raises EInOutError for a non-zero result.
+void IOCheck(TextFile& file);
+
+} // namespace platform
