@@ -1,0 +1,47 @@
+// What a backend provides to the control model. Only toolkit/ and the backends include this.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "toolkit/Controls.h"
+
+class TTimer;
+class TPopupMenu;
+
+// The backend's realisation of one windowed control. It reads the model's state when told
+// what changed; user input comes back through toolkit/Dispatch.h and the controls'
+// "...ByUser" entry points.
+class TControlPeer {
+public:
+    virtual ~TControlPeer() = default;
+    virtual void Changed(TChange what) = 0;
+    virtual void Invalidate(const TRect& clientRect) = 0;
+    virtual std::uintptr_t Handle() const = 0;  // the HWND on Windows; an id in the headless backend
+};
+
+namespace backend {
+
+std::unique_ptr<TControlPeer> CreatePeer(TWinControl& control);
+// A canvas that paints at once on the parent window's surface at the control's place.
+std::unique_ptr<TCanvas> CreateDirectCanvas(TGraphicControl& control);
+
+TColor SystemColor(int index);                  // red, green and blue of a system colour
+TSize ScreenSize();
+TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint);
+void SetCapture(TWinControl* window);           // nullptr releases it
+
+void TimerChanged(TTimer& timer);               // enabled, interval or handler changed
+void TimerDestroyed(TTimer& timer);
+void PopupAt(TPopupMenu& menu, TPoint screenPoint);
+
+void SetApplicationTitle(const std::string& title);
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
+void ProcessMessages();                         // everything pending, then return
+void RunMessageLoop();                          // until the application terminates
+void QuitMessageLoop();
+void WakeMainThread();                          // a thread queued a synchronise call
+void ApplicationStarting();                     // once, from TApplication::Initialize
+
+} // namespace backend

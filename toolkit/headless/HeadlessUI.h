@@ -1,0 +1,48 @@
+// Test control of the headless backend: the screen as pixels, recorded message boxes, and
+// input given as a user gives it. Coordinates are client coordinates of the main form.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/Forms.h"
+
+namespace headless {
+
+void Reset();                                   // forgets boxes, queued input, capture, focus
+
+// The form as it shows now (its client area), painted from the model.
+TBitmap Screenshot(TForm& form);
+bool SaveScreenshot(TForm& form, const std::string& hostPath);
+
+struct RecordedBox {
+    std::string Text, Caption;
+    unsigned Flags;
+};
+const std::vector<RecordedBox>& MessageBoxes();
+void ClearMessageBoxes();
+
+// Input, delivered at once through the same dispatch as the Windows backend's.
+void MouseMove(TForm& form, int x, int y);
+void MouseDown(TForm& form, int x, int y, TMouseButton button = mbLeft);
+void MouseUp(TForm& form, int x, int y, TMouseButton button = mbLeft);
+void Click(TForm& form, int x, int y);          // move, press, release
+void DoubleClick(TForm& form, int x, int y);
+void KeyChar(TForm& form, char key, bool alt = false);  // to the focused control, or as an accelerator
+void Type(TForm& form, const std::string& text);        // into the focused edit, appended
+void SetEditText(TEdit& edit, const std::string& text); // select all and type over it
+void PickItem(TComboBox& combo, int index);
+void PickDrive(TDriveComboBox& combo, int index);
+void OpenDirectoryItem(TDirectoryListBox& list, int index); // double-click on an item
+
+// Input queued now and delivered by a later ProcessMessages (e.g. while a slide runs).
+void PostClick(TForm& form, int x, int y);
+
+// Where a control lies in the form's client coordinates.
+TRect ControlRectInForm(const TControl& control);
+TPoint CenterOf(const TControl& control);
+
+// Runs timers that are due by the platform clock and pending paints until nothing is left.
+void RunPending();
+
+} // namespace headless
