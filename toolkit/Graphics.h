@@ -164,6 +164,7 @@ public:
 
     bool LoadFromJpeg(const unsigned char* data, std::size_t size);  // false if it cannot be decoded
     bool LoadFromBmp(const unsigned char* data, std::size_t size);   // 1, 4, 8, 24 and 32 bpp, uncompressed
+    bool LoadFromIco(const unsigned char* data, std::size_t size);   // the first image; its mask makes it transparent
     bool SaveToPng(const std::string& hostPath) const;               // for tests and screenshots
 
 private:
