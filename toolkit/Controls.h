@@ -37,7 +37,7 @@ constexpr unsigned csAcceptsControls = 1, csCaptureMouse = 2, csClickEvents = 4,
 class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner);
-    ~TComponent() override;                     // destroys the owned components, last first
+    ~TComponent() override;                     // leaves its owner, destroys the owned components, last first
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
@@ -164,7 +164,7 @@ private:
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
-    ~TWinControl() override;                    // destroys the peer; children leave
+    ~TWinControl() override;                    // destroys its child controls (each leaves its owner), then the peer
 
     const std::vector<TControl*>& Controls() const { return controls_; }  // in z-order, bottom first
     int ControlCount() const { return int(controls_.size()); }

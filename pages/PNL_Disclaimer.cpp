@@ -1,0 +1,6 @@
+#include "pages/PNL_Disclaimer.h"
+
+TPnlDisclaimer::TPnlDisclaimer(TComponent* owner) : TFramePanel(owner) {
+    Name = "PnlDisclaimer";
+    HeaderText = "Disclaimer";
+}

@@ -1,0 +1,6 @@
+#include "pages/PNL_InstallGo.h"
+
+TPNLInstallGo::TPNLInstallGo(TComponent* owner) : TFramePanel(owner) {
+    Name = "PNLInstallGo";
+    HeaderText = "Ready to install";
+}

@@ -1,0 +1,9 @@
+// The page "PnlWelcome".
+#pragma once
+
+#include "shell/Frame_Panel.h"
+
+class TPnlWelcome : public TFramePanel {
+public:
+    explicit TPnlWelcome(TComponent* owner);
+};
