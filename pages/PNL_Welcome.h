@@ -6,4 +6,10 @@
 class TPnlWelcome : public TFramePanel {
 public:
     explicit TPnlWelcome(TComponent* owner);
+
+    void SetupButtons(tKvButtonBar* Bar) override;
+
+private:
+    void ExitClick(TObject* Sender);
+    void NextClick(TObject* Sender);
 };
