@@ -180,6 +180,7 @@ public:
 
     void Realign();                             // lays out aligned children
     TControlPeer* Peer() const { return peer_.get(); }
+    std::uintptr_t WindowHandle() const;        // the peer's handle (HWND on Windows), 0 without a peer
     void CreatePeerIfNeeded();                  // for the backend: creates peers down the tree
     bool IsWindowed() const override { return true; }
 
