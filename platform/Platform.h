@@ -20,6 +20,9 @@ constexpr int ioTooManyOpenFiles = 4;
 constexpr int ioAccessDenied = 5;
 constexpr int ioSharingViolation = 32; // a file in use by another process
 constexpr int ioReadBeyondEnd = 100;
+constexpr int ioFileNotOpen = 103;
+constexpr int ioNotOpenForInput = 104;
+constexpr int ioNotOpenForOutput = 105;
 constexpr int ioDiskFull = 101;
 constexpr int ioInvalidNumericInput = 106;
 

@@ -30,7 +30,22 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
-    // ... implementation state
+    enum class Mode { Closed, Input, Output };
+
+    void Record(int code);
+    bool OpenFor(Mode wanted);   // records the code for a closed file or the wrong direction
+    int Flush();
+    void Fill();
+    void CloseHandle();
+
+    std::string path_;
+    FileHandle handle_ = NoFile;
+    Mode mode_ = Mode::Closed;
+    std::uint8_t buffer_[BufferSize] = {};
+    std::size_t position_ = 0;   // next byte to write, or next byte to read
+    std::size_t filled_ = 0;     // bytes in the read buffer
+    bool atEnd_ = false;
+    int result_ = ioOK;
 };
 
 // The I/O test that follows every file operation: raises EInOutError for a non-zero result.

@@ -47,7 +47,9 @@ const std::vector<StartedProcess>& StartedProcesses();
 
 // A link saved through ShellLink is a text file at the link's path, one "Key=Value" line
 // each for Path, Arguments, Description, IconPath, IconIndex (IconPath and IconIndex only
-// when SetIconLocation was called), in that order.
+// when SetIconLocation was called), in that order, each line ended by "\n".
+// SetShellLinkFailure makes creating a link object fail with that HRESULT (0: no failure).
+void SetShellLinkFailure(std::int32_t hresult);
 
 void SetCommandLine(const std::string& commandLine);
 void SetScreenBitsPerPixel(int bits);
