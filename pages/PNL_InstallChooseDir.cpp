@@ -1,6 +1,64 @@
 #include "pages/PNL_InstallChooseDir.h"
 
-TPnlInstallChooseDir::TPnlInstallChooseDir(TComponent* owner) : TFramePanel(owner) {
+#include "platform/Platform.h"
+#include "shell/Appl_Globals.h"
+#include "shell/Form_Main.h"
+#include "shell/KVI_ButtonBar.h"
+
+namespace {
+
+const char* const Explanation =
+    "The installation directory is the directory\r"
+    "on your harddisk where Pictoro program files\r"
+    "and the Pictoro data file will be placed.\r"
+    "\r"
+    "In most common cases the directory proposed\r"
+    "is the best place and you can just press\r"
+    "the \"next\" button, otherwise choose a directory.";
+
+} // namespace
+
+TPnlInstallChooseDir::TPnlInstallChooseDir(TComponent* owner) : TFramePanel(owner), TDirectoryChoice("Pictoro") {
     Name = "PnlInstallChooseDir";
     HeaderText = "Choose installation directory";
+    CreateControls(this);
+}
+
+void TPnlInstallChooseDir::SetupButtons(tKvButtonBar* Bar) {
+    Bar->AddLeftButton("&Exit", 1, 1, [this](TObject* Sender) { BtnExitClick(Sender); });
+    Bar->AddRightButton("&Next", 2, 1, [this](TObject* Sender) { BtnNextClick(Sender); });
+    Bar->AddRightButton("&Previous", 3, 1, [this](TObject* Sender) { BtnPreviousClick(Sender); });
+}
+
+// Proposes a directory on the first visit only; later visits keep the list and the edit
+// field as the user left them.
+void TPnlInstallChooseDir::PageShow() {
+    StaticText1->SetCaption(Explanation);
+    if (!InstallDir.empty()) return;
+    std::string programFiles;
+    if (platform::SHGetFolderPathA(FormMain->WindowHandle(), platform::CsidlProgramFiles, 0, programFiles) != 0)
+        DirectoryListBox1->SetDirectory("C:\\Pictoro");
+    else
+        DirectoryListBox1->SetDirectory(programFiles);
+    // Also when the list stood at that directory already and reported no change.
+    DirectoryListBox1Change(DirectoryListBox1);
+}
+
+void TPnlInstallChooseDir::BtnExitClick(TObject*) {
+    FormMain->Close();
+}
+
+void TPnlInstallChooseDir::BtnNextClick(TObject*) {
+    InstallDir = CheckedEditText();
+    if (InstallDir.back() != '\\') InstallDir += '\\';
+    if (platform::FileExists(InstallDir + "Pictoro.Dat"))
+        throw Exception("Cannot install Pictoro in " + InstallDir + "\r" +
+                        "because it already exists there. You can:\r"
+                        "- Delete it or uninstall it first, \r"
+                        "- Go back and choose upgrade instead of install.");
+    FormMain->ShowPage("PNLInstallChooseDownloadDir", true);
+}
+
+void TPnlInstallChooseDir::BtnPreviousClick(TObject*) {
+    FormMain->ShowPage("PnlInstall", true);
 }

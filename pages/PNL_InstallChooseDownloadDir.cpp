@@ -1,6 +1,59 @@
 #include "pages/PNL_InstallChooseDownloadDir.h"
 
-TPNLInstallChooseDownloadDir::TPNLInstallChooseDownloadDir(TComponent* owner) : TFramePanel(owner) {
+#include "shell/Appl_Globals.h"
+#include "shell/Form_Main.h"
+#include "shell/KVI_ButtonBar.h"
+
+namespace {
+
+const char* const Explanation =
+    "The download  directory is the directory\r"
+    "on your harddisk where Pictoro puts the\r"
+    "images you download.\r"
+    "\r"
+    "If you already have a directory with images\r"
+    "you might choose that one, otherwise\r"
+    "perhaps another place you find easy or just\r"
+    "press \"next\" button to use the directory we\r"
+    "propose as default, C:\\Images";
+
+const std::string FolderWord = "Images";
+
+} // namespace
+
+TPNLInstallChooseDownloadDir::TPNLInstallChooseDownloadDir(TComponent* owner)
+    : TFramePanel(owner), TDirectoryChoice(FolderWord) {
     Name = "PNLInstallChooseDownloadDir";
     HeaderText = "Choose download directory";
+    CreateControls(this);
+}
+
+void TPNLInstallChooseDownloadDir::SetupButtons(tKvButtonBar* Bar) {
+    Bar->AddLeftButton("&Exit", 1, 1, [this](TObject* Sender) { BtnExitClick(Sender); });
+    Bar->AddRightButton("&Next", 2, 1, [this](TObject* Sender) { BtnNextClick(Sender); });
+    Bar->AddRightButton("&Previous", 3, 1, [this](TObject* Sender) { BtnPreviousClick(Sender); });
+}
+
+// Positions the list from the stored directory (without its "Images\") on every visit.
+void TPNLInstallChooseDownloadDir::PageShow() {
+    StaticText1->SetCaption(Explanation);
+    const std::size_t wordLength = FolderWord.size() + 1;
+    if (!DownloadDir.empty())
+        DirectoryListBox1->SetDirectory(DownloadDir.size() > wordLength ? DownloadDir.substr(0, DownloadDir.size() - wordLength) : "");
+    else
+        DirectoryListBox1->SetDirectory("C:\\");
+    DirectoryListBox1Change(DirectoryListBox1);
+}
+
+void TPNLInstallChooseDownloadDir::BtnExitClick(TObject*) {
+    FormMain->Close();
+}
+
+void TPNLInstallChooseDownloadDir::BtnNextClick(TObject*) {
+    DownloadDir = CheckedEditText();
+    FormMain->ShowPage("PNLInstallChooseConnection", true);
+}
+
+void TPNLInstallChooseDownloadDir::BtnPreviousClick(TObject*) {
+    FormMain->ShowPage("PnlInstallChooseDir", true);
 }

@@ -1,0 +1,62 @@
+#include "pages/DirectoryChoice.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "pages/PageControls.h"
+#include "platform/Exceptions.h"
+
+namespace {
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
+    return text;
+}
+
+} // namespace
+
+std::string TrimBlanks(const std::string& text) {
+    auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+    auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+std::string ProposeDirectory(const std::string& directory, const std::string& folderWord) {
+    std::string proposal = directory;
+    if (proposal.empty() || proposal.back() != '\\') proposal += '\\';
+    if (LowerCase(proposal).find(LowerCase(folderWord)) == std::string::npos) proposal += folderWord + "\\";
+    return proposal;
+}
+
+void TDirectoryChoice::CreateControls(TWinControl* page) {
+    Image5 = PlaceImage(page, page, "Image5", 8, 8, 105, 105, "ChooseDir.jpg");
+    Image5->SetStretch(true);
+    StaticText1 = PlaceStaticText(page, page, "StaticText1", 8, 128, 233, 209, "");
+    Edit1 = PlaceControl<TEdit>(page, page, "Edit1", 286, 7, 393, 21);
+    DirectoryListBox1 = PlaceControl<TDirectoryListBox>(page, page, "DirectoryListBox1", 286, 31, 393, 273);
+    DirectoryListBox1->ItemHeight = 16;
+    DirectoryListBox1->OnChange = [this](TObject* Sender) { DirectoryListBox1Change(Sender); };
+    DirectoryListBox1->OnDblClick = [this](TObject* Sender) { DirectoryListBox1Change(Sender); };
+    DriveComboBox1 = PlaceControl<TDriveComboBox>(page, page, "DriveComboBox1", 286, 311, 393, 19);
+    DriveComboBox1->SetDirList(DirectoryListBox1);
+
+    DirectoryListBox1->TabOrder = 0;
+    Edit1->TabOrder = 1;
+    DriveComboBox1->TabOrder = 2;
+    StaticText1->TabOrder = 3;
+}
+
+void TDirectoryChoice::DirectoryListBox1Change(TObject*) {
+    Edit1->SetText(ProposeDirectory(DirectoryListBox1->Directory(), folderWord_));
+}
+
+std::string TDirectoryChoice::CheckedEditText() {
+    Edit1->SetText(TrimBlanks(Edit1->Text()));
+    if (Edit1->Text().size() < 3) throw Exception("Invalid directory");
+    return Edit1->Text();
+}
