@@ -1,9 +1,35 @@
-// The page "PNLInstallInstalling".
+// The page "PNLInstallInstalling": the installation run. It writes Pictoro.Exe, the
+// start-menu folder with its links, the desktop link if chosen and Pictoro.Dat, then shows
+// "PNLInstallReady".
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "shell/Frame_Panel.h"
+#include "toolkit/ComCtrls.h"
+#include "toolkit/StdCtrls.h"
 
 class TPNLInstallInstalling : public TFramePanel {
 public:
     explicit TPNLInstallInstalling(TComponent* owner);
+
+    TLabel* Label12;
+    TProgressBar* ProgressBar1;
+
+    void PageShow() override;
+    void PageShown() override;
+
+    // Moves the bar and the "% complete" label, then lets the window process its messages.
+    void SetProgress(std::uint32_t Value);
+    void WriteDataFile(const std::string& FileName);
+
+private:
+    std::uint32_t PercentOfMaximum(int percent) const;
+    void CreateStartMenuLinks();
+    void CreateDesktopLink();
 };
+
+// One shell-link file; an IconIndex below 0 sets no icon.
+void CreateLink(const std::string& Target, const std::string& LinkFile, const std::string& Description,
+                const std::string& Arguments, std::int32_t IconIndex);
