@@ -1,0 +1,208 @@
+# The Wine test bench: runs the win64 build of the installer under Wine in Xvfb, gives input as
+# a user does (xdotool), and reads what Windows shows through the probe, screenshots and the
+# Wine drive C:. Sourced by tests/e2e/run.sh and by every tests/e2e/test_*.sh.
+#
+# run.sh starts one display and boots one base prefix per run (E2E_DISPLAY, E2E_BASE_PREFIX);
+# each test copies the base prefix, so every test starts on a fresh C: drive. A test sourced on
+# its own sets both up itself. Every step has a timeout.
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_BUILD=${E2E_BUILD:-$E2E_ROOT/build/win64}
+E2E_OUT=${E2E_OUT:-$E2E_ROOT/build/e2e}
+E2E_EXE=${E2E_EXE:-$E2E_BUILD/Install_Pictoro.exe}
+E2E_PROBE=${E2E_PROBE:-$E2E_BUILD/tests/e2e/probe/probe.exe}
+E2E_CAPTION="Install Pictoro 1.7"
+E2E_WINE=/usr/lib/wine/wine64
+E2E_WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$E2E_WINESERVER" ] || E2E_WINESERVER=/usr/lib/wine/wineserver
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+# The folder of drive C: where the installer and the probe are put, as Windows sees it.
+E2E_WIN_DIR='C:\e2e'
+
+e2e_log() { echo "e2e: $*" >&2; }
+e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
+
+# --- display and prefix --------------------------------------------------------------------
+
+# Starts Xvfb on the first free display from 110 on; sets DISPLAY and E2E_XVFB_PID.
+e2e_start_display() {
+  local n
+  for (( n = 110; n < 200; n++ )); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+  done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_OUT/xvfb.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  export DISPLAY=":$n" E2E_DISPLAY=":$n"
+  local i
+  for (( i = 0; i < 100; i++ )); do
+    timeout 2 xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  e2e_fail "Xvfb did not start on :$n (see $E2E_OUT/xvfb.log)"
+}
+
+e2e_stop_display() {
+  [ -n "${E2E_XVFB_PID:-}" ] || return 0
+  kill "$E2E_XVFB_PID" 2>/dev/null || true
+  wait "$E2E_XVFB_PID" 2>/dev/null || true
+  E2E_XVFB_PID=
+}
+
+# Boots a new Wine prefix into E2E_BASE_PREFIX, without the Z: drive (so that nothing under
+# test sees or searches the host's file system), and waits until its wineserver has ended.
+e2e_boot_base_prefix() {
+  export E2E_BASE_PREFIX=$E2E_OUT/prefix-base
+  rm -rf "$E2E_BASE_PREFIX"
+  local started=$SECONDS
+  WINEPREFIX=$E2E_BASE_PREFIX timeout 240 "$E2E_WINE" wineboot -i >"$E2E_OUT/wineboot.log" 2>&1 ||
+    e2e_fail "wineboot failed or timed out (see $E2E_OUT/wineboot.log)"
+  WINEPREFIX=$E2E_BASE_PREFIX timeout 60 "$E2E_WINESERVER" -w || e2e_fail "wineserver did not end"
+  rm -f "$E2E_BASE_PREFIX/dosdevices/z:"
+  [ -d "$E2E_BASE_PREFIX/drive_c/windows" ] || e2e_fail "wineboot made no drive C:"
+  e2e_log "booted a fresh Wine prefix in $(( SECONDS - started )) s"
+}
+
+# Gives the test NAME its own copy of the base prefix with the installer and the probe in
+# C:\e2e; sets WINEPREFIX, E2E_TEST, E2E_C (the host folder of drive C:).
+e2e_fresh_prefix() {
+  E2E_TEST=$1
+  export WINEPREFIX=$E2E_OUT/prefix-$E2E_TEST
+  rm -rf "$WINEPREFIX"
+  cp -a "$E2E_BASE_PREFIX" "$WINEPREFIX" || e2e_fail "cannot copy the base prefix"
+  E2E_C=$WINEPREFIX/drive_c
+  mkdir -p "$E2E_C/e2e"
+  [ -f "$E2E_EXE" ] || e2e_fail "$E2E_EXE not built"
+  [ -f "$E2E_PROBE" ] || e2e_fail "$E2E_PROBE not built"
+  cp "$E2E_EXE" "$E2E_C/e2e/Install_Pictoro.exe"
+  cp "$E2E_PROBE" "$E2E_C/e2e/probe.exe"
+}
+
+# Sets up what run.sh did not, then a fresh prefix for test NAME; cleans up at exit.
+e2e_begin() {
+  mkdir -p "$E2E_OUT"
+  trap e2e_end EXIT
+  if [ -z "${E2E_DISPLAY:-}" ]; then e2e_start_display; else export DISPLAY=$E2E_DISPLAY; fi
+  [ -n "${E2E_BASE_PREFIX:-}" ] || e2e_boot_base_prefix
+  e2e_fresh_prefix "$1"
+}
+
+e2e_end() {
+  e2e_stop_app
+  if [ -n "${WINEPREFIX:-}" ]; then
+    timeout 30 "$E2E_WINESERVER" -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
+  e2e_stop_display
+  return 0
+}
+
+# --- the program under test ----------------------------------------------------------------
+
+# Starts the installer with ARGS in C:\e2e; sets E2E_APP_PID. Its output goes to NAME.log.
+e2e_start() {
+  ( cd "$E2E_C/e2e" && exec "$E2E_WINE" "$E2E_WIN_DIR\\Install_Pictoro.exe" "$@" ) \
+    >"$E2E_OUT/$E2E_TEST.log" 2>&1 &
+  E2E_APP_PID=$!
+}
+
+# Waits up to SECONDS for the installer to end; sets E2E_EXIT_CODE.
+e2e_wait_exit() {
+  local seconds=$1 i
+  for (( i = 0; i < seconds * 10; i++ )); do
+    if ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
+      E2E_EXIT_CODE=0
+      wait "$E2E_APP_PID" || E2E_EXIT_CODE=$?
+      E2E_APP_PID=
+      return 0
+    fi
+    sleep 0.1
+  done
+  e2e_fail "the installer did not end within $seconds s"
+}
+
+e2e_stop_app() {
+  [ -n "${E2E_APP_PID:-}" ] || return 0
+  kill "$E2E_APP_PID" 2>/dev/null || true
+  wait "$E2E_APP_PID" 2>/dev/null || true
+  E2E_APP_PID=
+}
+
+# Runs the probe (see probe.cpp) with ARGS under the same prefix and display.
+e2e_probe() {
+  ( cd "$E2E_C/e2e" && timeout 60 "$E2E_WINE" "$E2E_WIN_DIR\\probe.exe" "$@" ) | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+# Waits up to SECONDS for a visible top-level window with CAPTION; sets E2E_HWND,
+# E2E_CLIENT_W, E2E_CLIENT_H and E2E_CLIENT_X, E2E_CLIENT_Y (screen position of the client).
+e2e_wait_window() {
+  local caption=$1 seconds=${2:-60} line
+  line=$(e2e_probe find "$caption" $(( seconds * 1000 ))) || e2e_fail "no window \"$caption\" within $seconds s"
+  IFS=$'\t' read -r E2E_HWND E2E_CLIENT_W E2E_CLIENT_H E2E_CLIENT_X E2E_CLIENT_Y <<<"$line"
+}
+
+# Waits up to SECONDS until no visible window has CAPTION.
+e2e_wait_gone() {
+  e2e_probe gone "$1" $(( ${2:-30} * 1000 )) >/dev/null || e2e_fail "window \"$1\" still there after ${2:-30} s"
+}
+
+# The child windows of the main window, one line each:
+# HWND PARENT CLASS ID VISIBLE X Y W H TEXT (tab-separated, positions in its client area).
+e2e_children() { e2e_probe children "$E2E_HWND"; }
+
+# The line of the first visible child whose text is TEXT.
+e2e_child_with_text() {
+  e2e_children | awk -F'\t' -v text="$1" '$5 == 1 && $10 == text { print; exit }'
+}
+
+# The items of a list or combo box by its handle.
+e2e_items() { e2e_probe items "$1"; }
+
+# The open message boxes: HWND CAPTION TEXT BUTTONS (tab-separated, buttons joined by '|').
+e2e_boxes() { e2e_probe boxes; }
+
+# --- input, as a user gives it -------------------------------------------------------------
+
+# Clicks at X, Y of the main window's client area (button 1 unless BUTTON is given).
+e2e_click() {
+  timeout 10 xdotool mousemove --sync $(( E2E_CLIENT_X + $1 )) $(( E2E_CLIENT_Y + $2 )) ||
+    e2e_fail "mouse move to $1,$2 failed"
+  timeout 10 xdotool click "${3:-1}" || e2e_fail "click at $1,$2 failed"
+  sleep 0.3
+}
+
+# Moves the mouse to X, Y of the client area without clicking.
+e2e_hover() {
+  timeout 10 xdotool mousemove --sync $(( E2E_CLIENT_X + $1 )) $(( E2E_CLIENT_Y + $2 )) ||
+    e2e_fail "mouse move to $1,$2 failed"
+  sleep 0.3
+}
+
+# Presses KEYS (xdotool names: Return, Tab, alt+n ...).
+e2e_key() { timeout 10 xdotool key --clearmodifiers "$@" || e2e_fail "keys $* failed"; sleep 0.3; }
+
+# Types TEXT into whatever has the focus.
+e2e_type() { timeout 30 xdotool type --delay 20 -- "$1" || e2e_fail "typing failed"; sleep 0.3; }
+
+# --- what the screen shows -----------------------------------------------------------------
+
+# Saves the whole screen as build/e2e/NAME.png; sets E2E_SHOT to its path.
+e2e_screenshot() {
+  E2E_SHOT=$E2E_OUT/$1.png
+  timeout 30 import -window root "$E2E_SHOT" || e2e_fail "screenshot $1 failed"
+  e2e_log "screenshot: $E2E_SHOT"
+}
+
+# The colour #RRGGBB at X, Y of the client area in the screenshot FILE.
+e2e_pixel() {
+  timeout 30 /usr/bin/convert "$1" -crop "1x1+$(( E2E_CLIENT_X + $2 ))+$(( E2E_CLIENT_Y + $3 ))" \
+    -depth 8 txt:- | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | tail -n 1
+}
+
+# --- checks --------------------------------------------------------------------------------
+
+e2e_expect_eq() {  # WHAT EXPECTED ACTUAL
+  [ "$2" = "$3" ] || e2e_fail "$1: expected '$2', got '$3'"
+}
