@@ -42,6 +42,7 @@ public:
     bool Working() const { return workDepth_ > 0; }
 
 private:
+    TTabSheet* FindPageSheet(const std::string& Name) const;   // the last sheet whose name matches, case ignored
     void SlideOut();
     void SlideIn();
     void SlideStep(int headerAndBarDx, int pagesDx);

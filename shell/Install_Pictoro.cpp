@@ -1,0 +1,7 @@
+#include "shell/Program.h"
+
+int main() {
+    StartProgram();
+    RunProgram();
+    return 0;
+}

@@ -1,0 +1,14 @@
+#include "platform/Platform.h"
+#include "shell/LbButtons.h"
+
+TLbButtonThread::TLbButtonThread(std::function<void(TObject* Sender)> OnStep)
+    : TThread(true), OnStep(std::move(OnStep)) {
+    FreeOnTerminate = true;
+}
+
+void TLbButtonThread::Execute() {
+    while (!Terminated()) {
+        platform::SleepEx(30, false);
+        Synchronize([this] { OnStep(this); });
+    }
+}
