@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Checks on the built Windows programs: the product is a 32-bit GUI program, the win64 build
+# a 64-bit one, both import only from DLLs that every Windows has, and both carry the version
+# resource and the manifest. Prints PASS or FAIL per check and "N passed, N failed".
+#   tests/build/checks.sh [WIN32_BUILD_DIR WIN64_BUILD_DIR]
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+win32_exe=${1:-$root/build/win32}/Install_Pictoro.exe
+win64_exe=${2:-$root/build/win64}/Install_Pictoro.exe
+
+system_dlls="KERNEL32 USER32 GDI32 ADVAPI32 SHELL32 SHFOLDER OLE32 OLEAUT32 COMCTL32 COMDLG32 MSVCRT MSIMG32"
+
+passed=0 failed=0
+check() {  # NAME COMMAND...
+  local name=$1; shift
+  local why
+  if why=$("$@" 2>&1); then
+    passed=$(( passed + 1 )); echo "PASS $name"
+  else
+    failed=$(( failed + 1 )); echo "FAIL $name"; [ -z "$why" ] || echo "$why" | sed 's/^/    /'
+  fi
+}
+
+headers() { "$1" -p "$2"; }   # OBJDUMP EXE
+
+# OBJDUMP EXE FORMAT MAGIC: the file format, the optional header's magic, the GUI subsystem.
+is_program() {
+  local objdump=$1 exe=$2 format=$3 magic=$4 dump
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  dump=$(headers "$objdump" "$exe") || return 1
+  grep -q "file format $format\$" <<<"$dump" || { echo "not $format: $(grep -m1 'file format' <<<"$dump")"; return 1; }
+  grep -qE "^Magic[[:space:]]+$magic" <<<"$dump" || { echo "optional header magic is not $magic"; return 1; }
+  grep -qE '^Subsystem[[:space:]]+00000002' <<<"$dump" || { echo "not a Windows GUI program"; return 1; }
+}
+
+# OBJDUMP EXE: every imported DLL is on the list of system DLLs.
+imports_only_system_dlls() {
+  local objdump=$1 exe=$2 dll bad=0
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  while read -r dll; do
+    dll=${dll^^}
+    [[ " $system_dlls " == *" ${dll%.DLL} "* ]] || { echo "imports $dll"; bad=1; }
+  done < <(headers "$objdump" "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+  return $bad
+}
+
+# TEXT as a grep -P pattern for its UTF-16LE bytes.
+utf16_pattern() {
+  printf %s "$1" | od -An -v -tx1 | tr -s ' \n' '\n\n' | sed -n 's/^\(..\)$/\\x\1\\x00/p' | tr -d '\n'
+}
+
+# EXE: the version resource (UTF-16 strings) and the manifest (plain text) are in the file.
+carries_resources() {
+  local exe=$1 text
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  for text in "Install Pictoro 1.7" "Korvane Software" "1.7.0.0"; do
+    LC_ALL=C grep -qaP "$(utf16_pattern "$text")" "$exe" || { echo "no \"$text\""; return 1; }
+  done
+  grep -qaF 'level="requireAdministrator"' "$exe" || { echo "no manifest asking for administrator rights"; return 1; }
+  grep -qaF 'Microsoft.Windows.Common-Controls' "$exe" || { echo "no Common Controls 6 dependency"; return 1; }
+}
+
+check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
+check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
+check "win32 exe imports only system DLLs" imports_only_system_dlls i686-w64-mingw32-objdump "$win32_exe"
+check "win64 exe imports only system DLLs" imports_only_system_dlls x86_64-w64-mingw32-objdump "$win64_exe"
+check "win32 exe carries version and manifest" carries_resources "$win32_exe"
+check "win64 exe carries version and manifest" carries_resources "$win64_exe"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
