@@ -1,0 +1,244 @@
+#include "VirtualDisk.h"
+
+#include "datafile/LIB_RandomSource.h"
+
+using RecordFormat = VirtualDisk;
+
+// The start byte r of a scrambled string and the number of file bytes it took.
+static std::pair<int, std::size_t> StartByte(const std::string& bytes)
+{
+    const int first = static_cast<std::uint8_t>(bytes.at(0));
+    if (first == 31)
+        return {static_cast<std::uint8_t>(bytes.at(1)) - 84, 2};
+    return {first, 1};
+}
+
+TEST_F(RecordFormat, EscapesTheControlBytesAndReadsThemBack)
+{
+    const std::string bytes = Written([](auto& file, auto& writer) {
+        for (const int v : {0, 31, 32, 255})
+            writer.WriteByte(file, static_cast<std::uint8_t>(v));
+    });
+    EXPECT_EQ(bytes, Bytes({31, 84, 31, 115, 32, 255}));
+
+    Reading(bytes, [](auto& file, auto& reader) {
+        for (const int v : {0, 31, 32, 255}) {
+            EXPECT_EQ(reader.ReadByte(file), v);
+        }
+        EXPECT_EQ(reader.Position(), 6u);
+    });
+}
+
+TEST_F(RecordFormat, CheckedReadRefusesBytesTheFormatNeverWrites)
+{
+    const auto problemIn = [this](const std::string& bytes) {
+        std::string problem;
+        Reading(bytes, [&](auto& file, auto& reader) {
+            try {
+                reader.ReadCheckedByte(file);
+            } catch (const EDataFileFormat& e) {
+                problem = e.what();
+            }
+        });
+        return problem;
+    };
+    EXPECT_EQ(problemIn(Bytes({5})), "byte 5 at byte offset 0");
+    EXPECT_EQ(problemIn(Bytes({31, 116})), "escape byte 31 followed by byte 116 at byte offset 1");
+    EXPECT_EQ(problemIn(""), "the end of the file at byte offset 0");
+    EXPECT_EQ(problemIn(Bytes({31})), "escape byte 31 followed by the end of the file at byte offset 1");
+    EXPECT_EQ(problemIn(Bytes({31, 84})), "");
+}
+
+TEST_F(RecordFormat, PlainStringsCarryTwoLengthBytes)
+{
+    EXPECT_EQ(Written([](auto& file, auto& writer) { writer.WriteRawString(file, ""); }), Bytes({31, 84, 31, 84}));
+
+    const std::string text(256, 'x');
+    const std::string bytes = Written([&](auto& file, auto& writer) { writer.WriteKeySeed(file, text); });
+    EXPECT_EQ(bytes.substr(0, 4), Bytes({31, 84, 31, 85}));   // low byte 0, high byte 1
+    EXPECT_EQ(bytes.substr(4), text);
+}
+
+TEST_F(RecordFormat, ScrambledStringsAddTheKeyFromTheStartByte)
+{
+    SeedRandomSource(7);
+    KeyTable = IdentityKeyTable();
+    const std::string bytes = Written([](auto& file, auto& writer) { writer.WriteString(file, "abc"); });
+
+    const auto [r, startBytes] = StartByte(bytes);
+    ASSERT_GE(r, 1);
+    ASSERT_LE(r, 254);
+    std::string expected = bytes.substr(0, startBytes) + Bytes({31, 84 + 3, 31, 84});   // length 3, high byte 0
+    for (int i = 0; i < 3; ++i) {
+        const int b = ('a' + i + (r + i) % 256) % 256;
+        expected += b < 32 ? Bytes({31, b + 84}) : Bytes({b});
+    }
+    EXPECT_EQ(bytes, expected);
+}
+
+TEST_F(RecordFormat, EveryStringSwapsTwoKeyBytesExceptFromStart254)
+{
+    SeedRandomSource(11);
+    bool saw254 = false, saw253 = false;
+    for (int n = 0; n < 3000 && !(saw254 && saw253); ++n) {
+        KeyTable = IdentityKeyTable();
+        const std::string bytes = Written([](auto& file, auto& writer) { writer.WriteString(file, ""); });
+        const auto [r, startBytes] = StartByte(bytes);
+        ASSERT_EQ(bytes.substr(startBytes), Bytes({31, 84, 31, 84}));
+        std::string expected = IdentityKeyTable();
+        if (r != 254)
+            std::swap(expected[r - 1], expected[r + 1]);
+        ASSERT_EQ(KeyTable, expected) << "start byte " << r;
+        saw254 |= r == 254;
+        saw253 |= r == 253;
+    }
+    EXPECT_TRUE(saw254);
+    EXPECT_TRUE(saw253);
+}
+
+TEST_F(RecordFormat, SwapCountsPositionsFromOneAndIgnoresZero)
+{
+    KeyTable = IdentityKeyTable();
+    TLibData1_ReadWrite::SwapKeyBytes(254, 0);
+    TLibData1_ReadWrite::SwapKeyBytes(0, 5);
+    EXPECT_EQ(KeyTable, IdentityKeyTable());
+    TLibData1_ReadWrite::SwapKeyBytes(1, 256 - 1);
+    EXPECT_EQ(static_cast<std::uint8_t>(KeyTable[0]), 254);
+    EXPECT_EQ(static_cast<std::uint8_t>(KeyTable[254]), 0);
+}
+
+TEST_F(RecordFormat, IntegersRealsAndMarkersReadBackInOrder)
+{
+    SeedRandomSource(3);
+    KeyTable = IdentityKeyTable();
+    const std::string bytes = Written([](auto& file, auto& writer) {
+        writer.WriteInteger(file, 7200);
+        writer.WriteInteger(file, -2147483647 - 1);
+        writer.WriteDateTime(file, 0);
+        writer.WriteFloat(file, 0.1);
+        writer.WriteMarker(file, 203);
+        writer.WriteString(file, std::string(300, 'z'));
+        writer.WriteMarker(file, 0);
+    });
+
+    KeyTable = IdentityKeyTable();
+    Reading(bytes, [](auto& file, auto& reader) {
+        const std::string table = KeyTable;
+        EXPECT_EQ(reader.ReadString(file), "7200");
+        EXPECT_NE(KeyTable, table);   // the reader swaps as the writer did
+        EXPECT_EQ(reader.ReadString(file), "-2147483648");
+        EXPECT_EQ(reader.ReadString(file), "0");
+        EXPECT_EQ(reader.ReadFloat(file), 0.1);
+        EXPECT_EQ(reader.ReadMarker(file), 203);
+        EXPECT_EQ(reader.ReadString(file), std::string(300, 'z'));
+        EXPECT_EQ(reader.ReadMarker(file), 0);
+    });
+}
+
+TEST_F(RecordFormat, NumbersThatAreNoNumbersAreRefused)
+{
+    SeedRandomSource(5);
+    KeyTable = IdentityKeyTable();
+    const std::string bytes = Written([](auto& file, auto& writer) {
+        writer.WriteString(file, "12a");
+        writer.WriteString(file, "");
+        writer.WriteString(file, "nan");
+    });
+    KeyTable = IdentityKeyTable();
+    Reading(bytes, [](auto& file, auto& reader) {
+        EXPECT_THROW(reader.ReadInteger(file), EDataFileFormat);
+        EXPECT_THROW(reader.ReadInteger(file), EDataFileFormat);
+        EXPECT_THROW(reader.ReadFloat(file), EDataFileFormat);
+    });
+}
+
+TEST_F(RecordFormat, TextsOf65536BytesAreRefusedBeforeAnythingIsWritten)
+{
+    KeyTable = IdentityKeyTable();
+    const std::string bytes = Written([](auto& file, auto& writer) {
+        writer.WriteString(file, std::string(65535, 'a'));
+        const auto before = writer.Position();
+        EXPECT_THROW(writer.WriteString(file, std::string(65536, 'a')), Exception);
+        EXPECT_THROW(writer.WriteRawString(file, std::string(70000, 'a')), Exception);
+        EXPECT_EQ(writer.Position(), before);
+    });
+    EXPECT_EQ(bytes.substr(1, 2), Bytes({255, 255}));
+}
+
+TEST(KeyTable, RealSeedTakesEveryFifthFromTheEndThenTheEvenPositions)
+{
+    for (const std::size_t length : {879u, 900u, 977u}) {
+        std::string seed;
+        for (std::size_t i = 1; i <= length; ++i)
+            seed += static_cast<char>(14 + i % 240);
+        const auto s = [&](std::size_t position) { return seed[position - 1]; };
+        const std::string table = DeriveKeyTable(seed);
+        ASSERT_EQ(table.size(), 256u);
+        const std::size_t fromEnd = (length / 5 * 5 - 250) / 5 + 1;   // 126 to 146
+        EXPECT_EQ(table[0], s(length / 5 * 5));
+        EXPECT_EQ(table[fromEnd - 1], s(250));
+        EXPECT_EQ(table[fromEnd], s(2));
+        EXPECT_EQ(table[255], s(2 * (256 - fromEnd)));
+    }
+}
+
+TEST(KeyTable, ShortSeedIsPaddedWithBlanksAndCompletedFromItsOwnStart)
+{
+    std::string seed;
+    for (int i = 1; i <= 260; ++i)
+        seed += static_cast<char>(14 + i % 200);
+    const auto s = [&](std::size_t position) { return position <= seed.size() ? seed[position - 1] : ' '; };
+    const std::string table = DeriveKeyTable(seed);
+    ASSERT_EQ(table.size(), 256u);
+    EXPECT_EQ(table.substr(0, 8), std::string(8, ' '));   // positions 300 down to 265
+    EXPECT_EQ(table[8], s(260));
+    EXPECT_EQ(table[10], s(250));
+    EXPECT_EQ(table[11], s(2));
+    EXPECT_EQ(table[160], s(300));   // the last even position
+    for (std::size_t i = 161; i < 256; ++i)
+        ASSERT_EQ(table[i], s(i)) << i;
+    EXPECT_EQ(DeriveKeyTable(""), std::string(256, ' '));
+}
+
+TEST(KeyTable, FreshSeedsStayInRangeAndDiffer)
+{
+    SeedRandomSource(1);
+    std::string table, seed, firstSeed;
+    for (int n = 0; n < 50; ++n) {
+        MakeKeySeed(table, seed);
+        ASSERT_GE(seed.size(), KeySeedMinLength);
+        ASSERT_LE(seed.size(), KeySeedMaxLength);
+        for (const char c : seed) {
+            ASSERT_GE(static_cast<std::uint8_t>(c), 14);
+            ASSERT_LE(static_cast<std::uint8_t>(c), 253);
+        }
+        ASSERT_EQ(table, DeriveKeyTable(seed));
+        if (n == 0)
+            firstSeed = seed;
+        else
+            ASSERT_NE(seed, firstSeed);
+    }
+}
+
+using VersionTest = VirtualDisk;
+
+TEST_F(VersionTest, KnownVersionsPassAndEverythingElseFails)
+{
+    const auto accepted = [this](const std::string& bytes) {
+        PutHostBytes("C:\\Pictoro.Dat", bytes);
+        return DataFileAccepted("C:\\Pictoro.Dat");
+    };
+    EXPECT_TRUE(accepted(Bytes({31, 84, 200})));
+    EXPECT_TRUE(accepted(Bytes({31, 85})));
+    EXPECT_TRUE(accepted(Bytes({31, 86})));
+    EXPECT_TRUE(accepted(Bytes({1})));   // a bare byte below 3 is taken as it is
+    EXPECT_FALSE(accepted(Bytes({31, 87})));
+    EXPECT_FALSE(accepted(Bytes({65})));
+    EXPECT_FALSE(accepted(""));   // the end-of-file character 26
+    EXPECT_FALSE(DataFileAccepted("C:\\Missing\\Pictoro.Dat"));
+
+    platform::headless::InjectFault("\\Locked.Dat", platform::headless::Fault::InUse);
+    PutHostBytes("C:\\Locked.Dat", Bytes({31, 84}));
+    EXPECT_FALSE(DataFileAccepted("C:\\Locked.Dat"));
+    EXPECT_THROW(ReadFormatVersion("C:\\Locked.Dat"), EInOutError);
+}
