@@ -1,7 +1,7 @@
 # libjpeg: the system library natively; for Windows compiled from Debian's libjpeg-turbo
-# source package into the build tree: static, no SIMD, no TurboJPEG API.
+# source package into the build tree when cross-compiling: static, no SIMD, no TurboJPEG API.
 add_library(pictoro_jpeg INTERFACE)
-if(NOT WIN32)
+if(NOT WIN32 OR CMAKE_HOST_WIN32)  # on a Windows host, its MinGW's libjpeg
   find_package(JPEG REQUIRED)
   target_link_libraries(pictoro_jpeg INTERFACE JPEG::JPEG)
   return()
