@@ -1,0 +1,195 @@
+#include "engine/LIB_FindFiles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "platform/Platform.h"
+
+namespace {
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string Trim(const std::string& text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+std::string LowerAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return LowerAscii(c); });
+    return text;
+}
+
+// Case-insensitive order: letters A-Z compared as lower case, everything else by byte value.
+// This stands in for the locale-aware comparison of the system.
+bool LessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
+    });
+}
+
+std::int32_t RoundHalfEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
+
+bool DriveKindIncludes(std::uint8_t kind, int driveType)
+{
+    using namespace platform;
+    switch (driveType) {
+    case DriveFixed:
+        return kind >= 1 && kind <= 3;
+    case DriveRemovable:
+    case DriveRamdisk:
+        return kind == 2 || kind == 3;
+    case DriveRemote:
+    case DriveCdrom:
+        return kind == 3;
+    default:
+        return false;
+    }
+}
+
+std::vector<std::string> DriveRoots(std::uint8_t kind)
+{
+    std::vector<std::string> roots;
+    if (kind == 0) {
+        roots.push_back(platform::GetCurrentDir().substr(0, 3));
+        return roots;
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        std::string root = std::string(1, letter) + ":\\";
+        if (DriveKindIncludes(kind, platform::GetDriveTypeA(root)))
+            roots.push_back(root);
+    }
+    return roots;
+}
+
+// The ";"-separated parts of text, blanks trimmed, empty parts dropped.
+std::vector<std::string> SplitList(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::string rest = Trim(text) + ";";
+    for (std::size_t end = rest.find(';'); end != std::string::npos; end = rest.find(';')) {
+        std::string part = Trim(rest.substr(0, end));
+        if (!part.empty())
+            parts.push_back(std::move(part));
+        rest.erase(0, end + 1);
+    }
+    return parts;
+}
+
+bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
+
+// One search: the parsed masks, the callbacks and the result with its duplicate index.
+class Search {
+public:
+    Search(std::vector<std::string> masks, const TFindProgressEvent& onProgress, const TAcceptFileEvent& onAccept)
+        : masks_(std::move(masks)), onProgress_(onProgress), onAccept_(onAccept) {}
+
+    void Report(std::int32_t millionths)
+    {
+        if (onProgress_)
+            onProgress_(static_cast<std::uint8_t>(millionths / 10000));
+    }
+
+    void SearchDir(const std::string& dir, std::int32_t lo, std::int32_t hi);
+
+    std::vector<std::string> TakeResult() { return std::move(result_); }
+
+private:
+    void AddFoundFile(const std::string& path, const std::string& name);
+
+    std::vector<std::string> masks_;
+    const TFindProgressEvent& onProgress_;
+    const TAcceptFileEvent& onAccept_;
+    std::vector<std::string> result_;
+    std::unordered_set<std::string> lowerCaseResult_;
+};
+
+void Search::SearchDir(const std::string& dir, std::int32_t lo, std::int32_t hi)
+{
+    std::int32_t position = lo;
+    std::int32_t budget = hi - lo;
+    for (const std::string& mask : masks_)
+        for (const platform::DirEntry& entry : platform::FindEntries(dir + mask))
+            AddFoundFile(dir + entry.Name, entry.Name);
+
+    for (const platform::DirEntry& entry : platform::FindEntries(dir + "*.*")) {
+        bool isDirectory = entry.Attributes & platform::faDirectory;
+        bool skipped = entry.Attributes & (platform::faHidden | platform::faReparsePoint);
+        if (!isDirectory || skipped || IsDotEntry(entry.Name))
+            continue;
+        std::int32_t start = position;
+        std::int32_t step = budget / 8;
+        position += step;
+        budget -= step;
+        if (position > hi)
+            position = hi;
+        SearchDir(dir + entry.Name + "\\", start, position);
+    }
+    Report(hi);
+}
+
+void Search::AddFoundFile(const std::string& path, const std::string& name)
+{
+    if (IsDotEntry(name))
+        return;
+    std::string lower = LowerAscii(path);
+    if (lowerCaseResult_.contains(lower))
+        return;
+    if (onAccept_ && !onAccept_(path))
+        return;
+    result_.push_back(path);
+    lowerCaseResult_.insert(std::move(lower));
+}
+
+std::vector<std::string> ParseMasks(const std::string& masks)
+{
+    std::vector<std::string> parsed = SplitList(masks);
+    for (std::string& mask : parsed)
+        if (mask == "*")
+            mask = "*.*";
+    if (parsed.empty())
+        parsed.push_back("*.*");
+    return parsed;
+}
+
+std::vector<std::string> CollectRoots(std::uint8_t driveKind, const std::string& startDirs)
+{
+    std::vector<std::string> roots = DriveRoots(driveKind);
+    for (std::string dir : SplitList(startDirs)) {
+        if (dir.back() != '\\')
+            dir += '\\';
+        roots.push_back(std::move(dir));
+    }
+    return roots;
+}
+
+} // namespace
+
+std::vector<std::string> FindFiles(const std::string& Masks, std::uint8_t DriveKind, const std::string& StartDirs,
+                                   const TFindProgressEvent& OnProgress, const TAcceptFileEvent& OnAcceptFile)
+{
+    Search search(ParseMasks(Masks), OnProgress, OnAcceptFile);
+    std::vector<std::string> roots = CollectRoots(DriveKind, StartDirs);
+    search.Report(10000);
+    const double n = static_cast<double>(roots.size());
+    for (std::size_t i = 1; i <= roots.size(); ++i) {
+        std::int32_t lo = RoundHalfEven(998000.0 / n * static_cast<double>(i - 1)) + 1000;
+        std::int32_t hi = RoundHalfEven(998000.0 / n * static_cast<double>(i));
+        search.SearchDir(roots[i - 1], lo, hi);
+    }
+    search.Report(999000);
+    std::vector<std::string> result = search.TakeResult();
+    std::sort(result.begin(), result.end(), LessIgnoringCase);
+    search.Report(1000000);
+    return result;
+}

@@ -1,0 +1,183 @@
+// The payload writer: counters, the bytes on disk, replacing an earlier file safely; ForceDir.
+#include <algorithm>
+#include <vector>
+
+#include "VirtualMachine.h"
+#include "engine/PB_Pictoro.h"
+#include "platform/Platform.h"
+#include "platform/headless/VirtualWindows.h"
+
+namespace vw = platform::headless;
+
+namespace {
+
+const std::string Target = "C:\\Pictoro\\Pictoro.Exe";
+const std::string Temp = Target + PayloadTempSuffix;
+
+std::vector<std::uint8_t> Image() { return {PayloadImage, PayloadImage + PayloadSize}; }
+
+class PayloadWriterTest : public VirtualMachineTest {
+protected:
+    void SetUp() override
+    {
+        VirtualMachineTest::SetUp();
+        MapDrive('C', platform::DriveFixed);
+        MakeDir("C:\\Pictoro");
+    }
+
+    // Runs the callers' loop to its end; returns the positions seen after each call.
+    std::vector<std::int64_t> WriteAll()
+    {
+        std::vector<std::int64_t> positions;
+        PayloadOpen(Target);
+        do {
+            PayloadWriteBlock();
+            positions.push_back(PayloadPosition);
+        } while (!PayloadDone());
+        return positions;
+    }
+};
+
+TEST_F(PayloadWriterTest, ImageIsTheApplication)
+{
+    EXPECT_EQ(PayloadImage[0], 'M');
+    EXPECT_EQ(PayloadImage[1], 'Z');
+    EXPECT_EQ(PayloadSize % PayloadBlockSize, 0);
+    EXPECT_EQ(PayloadSize / PayloadBlockSize, 2437);
+}
+
+TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite)
+{
+    PayloadOpen(Target);
+    EXPECT_EQ(PayloadBlockNo, 0);
+    EXPECT_EQ(PayloadPosition, 0);
+    EXPECT_FALSE(PayloadDone());
+
+    PayloadWriteBlock();
+    EXPECT_EQ(PayloadPosition, 1024);
+    // Seven full 128-byte pieces have reached the file; the eighth waits in the buffer.
+    EXPECT_EQ(ReadFile(Temp).size(), 896u);
+
+    for (int call = 2; call <= 2437; ++call) {
+        PayloadWriteBlock();
+        ASSERT_EQ(PayloadPosition, std::int64_t(call) * 1024);
+    }
+    EXPECT_EQ(PayloadBlockNo, 2437);
+    EXPECT_EQ(PayloadPosition, PayloadSize);
+    EXPECT_FALSE(PayloadDone());
+    EXPECT_EQ(ReadFile(Temp).size(), std::size_t(PayloadSize - 128));
+    EXPECT_FALSE(HostExists(Target));
+
+    PayloadWriteBlock();
+    EXPECT_EQ(PayloadBlockNo, 2438);
+    EXPECT_EQ(PayloadPosition, 2495489);
+    EXPECT_TRUE(PayloadDone());
+    EXPECT_EQ(ReadFile(Target), Image());
+    EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
+}
+
+TEST_F(PayloadWriterTest, CallersLoopMakes2438CallsAndCanStartOver)
+{
+    for (int run = 0; run < 2; ++run) {
+        std::vector<std::int64_t> positions = WriteAll();
+        ASSERT_EQ(positions.size(), 2438u);
+        EXPECT_EQ(positions[0], 1024);
+        EXPECT_EQ(positions[2436], PayloadSize);
+        EXPECT_EQ(positions.back(), 2495489);
+        EXPECT_EQ(ReadFile(Target), Image());
+    }
+}
+
+TEST_F(PayloadWriterTest, LargerEarlierFileIsReplacedByExactlyTheImage)
+{
+    MakeFile(Target, std::vector<std::uint8_t>(3000000, 0xAB));
+    WriteAll();
+    EXPECT_EQ(ReadFile(Target), Image());
+    EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
+}
+
+TEST_F(PayloadWriterTest, UnreplaceableTargetFailsAtOpenWithNothingWritten)
+{
+    const std::vector<std::uint8_t> earlier(5000, 0x5A);
+    struct Case { vw::Fault fault; std::uint32_t attributes; int code; };
+    for (Case c : {Case{vw::Fault::InUse, 0, platform::ioSharingViolation},
+                   Case{vw::Fault::None, platform::faReadOnly, platform::ioAccessDenied}}) {
+        MakeFile(Target, earlier);
+        vw::ClearFaults();
+        if (c.fault != vw::Fault::None)
+            vw::InjectFault("\\Pictoro.Exe", c.fault);
+        if (c.attributes)
+            vw::SetAttributes(Target, c.attributes);
+        try {
+            PayloadOpen(Target);
+            ADD_FAILURE() << "PayloadOpen succeeded";
+        } catch (const EInOutError& error) {
+            EXPECT_EQ(error.ErrorCode, c.code);
+        }
+        EXPECT_EQ(PayloadPosition, 0);
+        EXPECT_FALSE(PayloadDone());
+        EXPECT_EQ(ReadFile(Target), earlier);
+        EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
+        vw::SetAttributes(Target, 0);
+    }
+}
+
+TEST_F(PayloadWriterTest, MissingDirectoryFailsAtOpen)
+{
+    try {
+        PayloadOpen("C:\\Missing\\Pictoro.Exe");
+        ADD_FAILURE() << "PayloadOpen succeeded";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode, platform::ioPathNotFound);
+    }
+    EXPECT_FALSE(HostExists("C:\\Missing"));
+}
+
+TEST_F(PayloadWriterTest, DiskFullMidwayKeepsTheEarlierFileAndRemovesTheTemporary)
+{
+    const std::vector<std::uint8_t> earlier(4000, 0x11);
+    MakeFile(Target, earlier);
+    vw::InjectFault(Temp.substr(Temp.rfind('\\')), vw::Fault::DiskFull, 1000000);
+    PayloadOpen(Target);
+    try {
+        while (!PayloadDone())
+            PayloadWriteBlock();
+        ADD_FAILURE() << "the write did not fail";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode, platform::ioDiskFull);
+    }
+    EXPECT_GE(PayloadPosition, 1000000);
+    EXPECT_LT(PayloadPosition, 1000000 + 2 * PayloadBlockSize);
+    EXPECT_FALSE(PayloadDone());
+    EXPECT_EQ(ReadFile(Target), earlier);
+    EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
+
+    vw::ClearFaults();
+    WriteAll();
+    EXPECT_EQ(ReadFile(Target), Image());
+}
+
+using ForceDirTest = VirtualMachineTest;
+
+TEST_F(ForceDirTest, CreatesEveryMissingLevelWithOrWithoutTrailingBackslash)
+{
+    MapDrive('C', platform::DriveFixed);
+    for (std::string dir : {"C:\\One\\Two", "C:\\Three\\Four\\"}) {
+        ForceDir(dir);
+        std::string parent = dir.substr(0, dir.find('\\', 3));
+        EXPECT_TRUE(platform::DirectoryExists(parent)) << parent;
+        EXPECT_TRUE(platform::DirectoryExists(dir)) << dir;
+    }
+    EXPECT_EQ(ListDir("C:\\"), (std::vector<std::string>{"One", "Three"}));
+}
+
+TEST_F(ForceDirTest, LeavesAnExistingPathAlone)
+{
+    MapDrive('C', platform::DriveFixed);
+    MakeFile("C:\\Apps\\Pictoro\\Pictoro.Dat", {1, 2, 3});
+    ForceDir("C:\\Apps\\Pictoro\\Cache");
+    EXPECT_EQ(ReadFile("C:\\Apps\\Pictoro\\Pictoro.Dat"), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ListDir("C:\\Apps\\Pictoro"), (std::vector<std::string>{"Cache", "Pictoro.Dat"}));
+}
+
+} // namespace
