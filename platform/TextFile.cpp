@@ -13,7 +13,6 @@ void TextFile::Assign(const std::string& path)
     if (IsOpen())
         Close();
     path_ = path;
-    result_ = ioOK;
 }
 
 // The first failure is kept until IOResult reads it, so no error is lost to a later success.
