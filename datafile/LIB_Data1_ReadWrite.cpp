@@ -34,6 +34,15 @@ std::string FoundByte(std::uint8_t b)
 
 } // namespace
 
+std::string QuotedForMessage(const std::string& text)
+{
+    constexpr std::size_t Shown = 24;
+    std::string shown;
+    for (const char c : text.substr(0, Shown))
+        shown += static_cast<std::uint8_t>(c) < 32 ? '?' : c;
+    return "\"" + shown + (text.size() > Shown ? "...\"" : "\"");
+}
+
 EDataFileFormat::EDataFileFormat(const std::string& problem, std::uint64_t offset)
     : Exception(problem + " at byte offset " + std::to_string(offset)), Problem(problem), Offset(offset)
 {
@@ -186,7 +195,7 @@ std::int32_t TLibData1_ReadWrite::ReadInteger(platform::TextFile& file)
     std::int32_t value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())
-        throw EDataFileFormat("the text \"" + text + "\"", start);
+        throw EDataFileFormat("the text " + QuotedForMessage(text), start);
     return value;
 }
 
@@ -197,7 +206,7 @@ double TLibData1_ReadWrite::ReadFloat(platform::TextFile& file)
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        throw EDataFileFormat("the text \"" + text + "\"", start);
+        throw EDataFileFormat("the text " + QuotedForMessage(text), start);
     return value;
 }
 

@@ -19,6 +19,9 @@ public:
     std::uint64_t Offset;
 };
 
+// A text from a file as an error message shows it: quoted, short, on one line.
+std::string QuotedForMessage(const std::string& text);
+
 class TLibData1_ReadWrite {
 public:
     // Writing. Every operation checks the channel's I/O result.

@@ -88,7 +88,7 @@ private:
             if (marker == 0)
                 return;   // the end of the remote-settings list
             std::string name = ExpectString("the name of setting " + number);
-            std::string value = ExpectString("the value of setting " + number + " (" + name + ")");
+            std::string value = ExpectString("the value of setting " + number + " " + QuotedForMessage(name));
             content.Settings.emplace_back(std::move(name), std::move(value));
         }
     }

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# pictoro-dat end to end: init a data file, dump it, test its version, and refuse damaged ones.
+set -u
+tool=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+check() {   # check DESCRIPTION COMMAND...: counts a failure when the command fails
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+expect_exit() {   # expect_exit CODE COMMAND...: the command's exit code, output to $work/out and $work/err
+    local code=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err"
+    [ $? -eq "$code" ]
+}
+
+file=$work/Pictoro.Dat
+check "init writes the file" expect_exit 0 "$tool" init --install-dir 'C:\Program Files\Pictoro' \
+    --download-dir 'D:\My "Pictures"' --connection 3 "$file"
+check "dump shows it" expect_exit 0 "$tool" dump "$file"
+cp "$work/out" "$work/dump.json"
+check "format version 0" grep -q '^  "formatVersion": 0,$' "$work/dump.json"
+check "the cache directory ends the installation directory" \
+    grep -qF '"cacheDir": "C:\\Program Files\\Pictoro\\Cache\\"' "$work/dump.json"
+check "quotes in values are escaped" grep -qF '"downloadDir": "D:\\My \"Pictures\""' "$work/dump.json"
+check "27 threads for connection 3" grep -q '"threads": 27' "$work/dump.json"
+check "packed fields are shown unpacked" grep -qF '"remSetFile": "pictoro.rms"' "$work/dump.json"
+check "679 named settings" [ "$(grep -c '^    {"name": ' "$work/dump.json")" -eq 679 ]
+check "the last setting closes the list" grep -qF '{"name": "RMSDIR1313_Description2", "value": ""}' "$work/dump.json"
+
+check "version accepts it" expect_exit 0 "$tool" version "$file"
+check "version names the format" grep -q '^format version 0: accepted' "$work/out"
+
+head -c 2000 "$file" >"$work/cut.dat"
+check "a truncated file ends with exit 2" expect_exit 2 "$tool" dump "$work/cut.dat"
+check "and one line naming the offset" \
+    bash -c '[ "$(wc -l <"$1")" -eq 1 ] && grep -q "expected .* at byte offset 2000$" "$1"' _ "$work/err"
+
+printf 'GIF89a' >"$work/foreign.dat"
+check "a foreign file ends with exit 2" expect_exit 2 "$tool" dump "$work/foreign.dat"
+check "and says what was expected" grep -q 'expected format version 0, found version 71 at byte offset 0' "$work/err"
+check "the upgrade search refuses it" expect_exit 1 "$tool" version "$work/foreign.dat"
+check "a missing file cannot be read" expect_exit 2 "$tool" version "$work/missing.dat"
+
+check "usage errors say how to call the tool" expect_exit 2 "$tool" init --connection x "$file"
+check "with the usage lines" grep -q '^usage: pictoro-dat dump FILE' "$work/err"
+
+echo "$((19 - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
