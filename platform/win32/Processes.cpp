@@ -1,0 +1,30 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdlib>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+namespace {
+
+const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+
+} // namespace
+
+unsigned WinExec(const std::string& commandLine, int show) { return ::WinExec(commandLine.c_str(), UINT(show)); }
+
+std::intptr_t ShellExecuteA(std::uintptr_t ownerWindow, const std::string& operation, const std::string& file,
+                            const std::string& parameters, const std::string& directory, int show)
+{
+    HINSTANCE result = ::ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), OrNull(operation), file.c_str(),
+                                       OrNull(parameters), OrNull(directory), show);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+std::string GetCommandLineText() { return GetCommandLineA(); }
+
+void Halt(int exitCode) { std::exit(exitCode); }
+
+} // namespace platform

@@ -1,0 +1,103 @@
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+namespace {
+
+// The system's text for a result code, without its closing full stop and line end.
+std::string SystemErrorText(HRESULT result)
+{
+    char text[512];
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, DWORD(result),
+                                  0, text, sizeof text, nullptr);
+    while (length > 0 && (static_cast<unsigned char>(text[length - 1]) <= ' ' || text[length - 1] == '.'))
+        --length;
+    if (length > 0)
+        return std::string(text, length);
+    std::snprintf(text, sizeof text, "OLE error %.8lX", static_cast<unsigned long>(result));
+    return text;
+}
+
+template <typename Interface>
+void ReleaseInterface(Interface*& object)
+{
+    if (object)
+        object->Release();
+    object = nullptr;
+}
+
+} // namespace
+
+std::int32_t SHGetFolderPathA(std::uintptr_t ownerWindow, int csidl, std::uint32_t flags, std::string& path)
+{
+    char folder[MAX_PATH] = {};
+    HRESULT result = ::SHGetFolderPathA(reinterpret_cast<HWND>(ownerWindow), csidl, nullptr, flags, folder);
+    if (SUCCEEDED(result))
+        path = folder;
+    return result;
+}
+
+struct ShellLink::Impl {
+    IShellLinkA* Link = nullptr;
+    IPersistFile* File = nullptr;
+    ~Impl()
+    {
+        ReleaseInterface(File);
+        ReleaseInterface(Link);
+    }
+};
+
+ShellLink::ShellLink()
+{
+    IUnknown* object = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                      reinterpret_cast<void**>(&object));
+    if (FAILED(result))
+        throw EOleSysError(SystemErrorText(result), result);
+    impl_ = new Impl;
+    bool offered = SUCCEEDED(object->QueryInterface(IID_IShellLinkA, reinterpret_cast<void**>(&impl_->Link))) &&
+                   SUCCEEDED(object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&impl_->File)));
+    object->Release();
+    if (!offered) {
+        delete impl_;
+        throw EIntfCastError("Interface not supported");
+    }
+}
+
+ShellLink::~ShellLink() { delete impl_; }
+
+void ShellLink::SetArguments(const std::string& arguments) { impl_->Link->SetArguments(arguments.c_str()); }
+void ShellLink::SetDescription(const std::string& description) { impl_->Link->SetDescription(description.c_str()); }
+void ShellLink::SetPath(const std::string& path) { impl_->Link->SetPath(path.c_str()); }
+
+void ShellLink::SetIconLocation(const std::string& path, int index)
+{
+    impl_->Link->SetIconLocation(path.c_str(), index);
+}
+
+void ShellLink::Save(const std::u16string& fileName, bool remember)
+{
+    impl_->File->Save(reinterpret_cast<LPCOLESTR>(fileName.c_str()), remember ? TRUE : FALSE);
+}
+
+std::u16string AnsiToWide(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(std::size_t(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+bool CoInitializeApartment() { return SUCCEEDED(CoInitialize(nullptr)); }
+
+void CoUninitializeApartment() { CoUninitialize(); }
+
+} // namespace platform
