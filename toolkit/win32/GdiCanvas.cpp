@@ -1,0 +1,204 @@
+#include "toolkit/win32/GdiCanvas.h"
+
+#include "toolkit/Backend.h"
+
+#include <cstdint>
+
+namespace win32 {
+
+// One drawing call: the device context with the canvas's pen, brush and font selected.
+class GdiCanvas::Scope {
+public:
+    static constexpr unsigned UsePen = 1, UseBrush = 2, UseFont = 4;
+
+    Scope(GdiCanvas& canvas, unsigned use) : canvas_(canvas), dc_(canvas.Acquire()) {
+        if (!dc_) return;
+        if (use & UsePen) SelectPen();
+        if (use & UseBrush) SelectBrush();
+        if (use & UseFont) SelectFont();
+    }
+    ~Scope() {
+        if (!dc_) return;
+        if (oldPen_) SelectObject(dc_, oldPen_);
+        if (oldBrush_) SelectObject(dc_, oldBrush_);
+        if (oldFont_) SelectObject(dc_, oldFont_);
+        if (pen_) DeleteObject(pen_);
+        if (brush_) DeleteObject(brush_);
+        canvas_.Release(dc_);
+    }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+    HDC Dc() const { return dc_; }
+    HBRUSH Brush() const { return brush_; }
+
+private:
+    void SelectPen() {
+        if (canvas_.Pen.Style == psClear) {
+            oldPen_ = SelectObject(dc_, GetStockObject(NULL_PEN));
+            return;
+        }
+        pen_ = CreatePen(PS_SOLID, 1, ToColorRef(canvas_.Pen.Color));
+        oldPen_ = SelectObject(dc_, pen_);
+    }
+    void SelectBrush() {
+        if (canvas_.Brush.Style == bsClear) {
+            oldBrush_ = SelectObject(dc_, GetStockObject(NULL_BRUSH));
+            return;
+        }
+        brush_ = CreateSolidBrush(ToColorRef(canvas_.Brush.Color));
+        oldBrush_ = SelectObject(dc_, brush_);
+    }
+    void SelectFont() {
+        oldFont_ = SelectObject(dc_, FontHandle(canvas_.Font));
+        SetTextColor(dc_, ToColorRef(canvas_.Font.Color()));
+        SetBkMode(dc_, TRANSPARENT);
+    }
+
+    GdiCanvas& canvas_;
+    HDC dc_;
+    HPEN pen_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldFont_ = nullptr;
+};
+
+void GdiCanvas::FillRect(const TRect& rect) {
+    if (Brush.Style == bsClear) return;
+    Scope scope(*this, Scope::UseBrush);
+    if (!scope.Dc()) return;
+    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    ::FillRect(scope.Dc(), &r, scope.Brush());
+}
+
+void GdiCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    Scope scope(*this, Scope::UsePen | Scope::UseBrush);
+    if (scope.Dc()) ::Rectangle(scope.Dc(), x1, y1, x2, y2);
+}
+
+void GdiCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
+    Scope scope(*this, Scope::UsePen | Scope::UseBrush);
+    if (scope.Dc()) ::RoundRect(scope.Dc(), x1, y1, x2, y2, w, h);
+}
+
+void GdiCanvas::DrawLine(int x1, int y1, int x2, int y2) {
+    Scope scope(*this, Scope::UsePen);
+    if (!scope.Dc()) return;
+    MoveToEx(scope.Dc(), x1, y1, nullptr);
+    ::LineTo(scope.Dc(), x2, y2);
+}
+
+void GdiCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+    Blit(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
+}
+
+void GdiCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
+    Blit(rect, bitmap);
+}
+
+TSize GdiCanvas::TextExtent(const std::string& text) {
+    Scope scope(*this, Scope::UseFont);
+    SIZE size{0, 0};
+    if (scope.Dc()) GetTextExtentPoint32A(scope.Dc(), text.data(), int(text.size()), &size);
+    return {int(size.cx), int(size.cy)};
+}
+
+int GdiCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags) {
+    Scope scope(*this, Scope::UseFont);
+    if (!scope.Dc()) return 0;
+    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    int height = DrawTextA(scope.Dc(), text.data(), int(text.size()), &r, flags);
+    if (flags & DT_CALCRECT) rect = {int(r.left), int(r.top), int(r.right), int(r.bottom)};
+    return height;
+}
+
+void GdiCanvas::SetViewport(TPoint origin, const TRect& clipOnSurface) {
+    if (dc_) ApplyViewport(dc_, origin, clipOnSurface);
+}
+
+void GdiCanvas::ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface) {
+    SetViewportOrgEx(dc, origin.X, origin.Y, nullptr);
+    HRGN clip = CreateRectRgn(clipOnSurface.Left, clipOnSurface.Top, clipOnSurface.Right, clipOnSurface.Bottom);
+    SelectClipRgn(dc, clip);
+    DeleteObject(clip);
+}
+
+namespace {
+
+// A 32-bit top-down DIB section holding the bitmap's pixels.
+HBITMAP MakeDib(HDC dc, const TBitmap& bitmap) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = bitmap.Width();
+    info.bmiHeader.biHeight = -bitmap.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dib) return nullptr;
+    auto* out = static_cast<std::uint32_t*>(bits);
+    for (TColor c : bitmap.Pixels())   // 0x00BBGGRR to the DIB's 0x00RRGGBB
+        *out++ = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    return dib;
+}
+
+} // namespace
+
+void GdiCanvas::Blit(const TRect& target, const TBitmap& bitmap) {
+    if (bitmap.Empty() || target.Width() <= 0 || target.Height() <= 0) return;
+    Scope scope(*this, 0);
+    HDC dc = scope.Dc();
+    if (!dc) return;
+    HBITMAP dib = MakeDib(dc, bitmap);
+    if (!dib) return;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, dib);
+    const int w = bitmap.Width(), h = bitmap.Height();
+    if (bitmap.Transparent) {
+        TransparentBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source, 0, 0, w, h,
+                       ToColorRef(bitmap.TransparentColor()));
+    } else if (target.Width() == w && target.Height() == h) {
+        BitBlt(dc, target.Left, target.Top, w, h, source, 0, 0, SRCCOPY);
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source, 0, 0, w, h, SRCCOPY);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+    DeleteObject(dib);
+}
+
+// ---- DirectCanvas ----
+
+HWND DirectCanvas::Surface() const {
+    TWinControl* parent = control_.Parent();
+    if (!parent || !parent->Peer()) return nullptr;
+    return reinterpret_cast<HWND>(parent->Peer()->Handle());
+}
+
+HDC DirectCanvas::Acquire() {
+    HWND surface = Surface();
+    if (!surface || !control_.Showing()) return nullptr;
+    HDC dc = GetDC(surface);
+    if (!dc) return nullptr;
+    if (viewportSet_) {
+        ApplyViewport(dc, origin_, clip_);
+    } else {
+        TPoint origin = control_.ClientToParentWindow({0, 0});
+        ApplyViewport(dc, origin, Bounds(origin.X, origin.Y, control_.Width(), control_.Height()));
+    }
+    return dc;
+}
+
+void DirectCanvas::Release(HDC dc) {
+    ReleaseDC(Surface(), dc);
+}
+
+void DirectCanvas::SetViewport(TPoint origin, const TRect& clipOnSurface) {
+    viewportSet_ = true;
+    origin_ = origin;
+    clip_ = clipOnSurface;
+}
+
+} // namespace win32

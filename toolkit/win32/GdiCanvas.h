@@ -1,0 +1,55 @@
+// The canvas on a GDI device context: every call takes Pen, Brush and Font as they are.
+#pragma once
+
+#include "toolkit/Controls.h"
+#include "toolkit/win32/Win32Common.h"
+
+namespace win32 {
+
+class GdiCanvas : public TCanvas {
+public:
+    explicit GdiCanvas(HDC dc) : dc_(dc) {}
+
+    void FillRect(const TRect& rect) override;
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void RoundRect(int x1, int y1, int x2, int y2, int w, int h) override;
+    void Draw(int x, int y, const TBitmap& bitmap) override;
+    void StretchDraw(const TRect& rect, const TBitmap& bitmap) override;
+    TSize TextExtent(const std::string& text) override;
+    int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) override;
+    void SetViewport(TPoint origin, const TRect& clipOnSurface) override;
+
+protected:
+    GdiCanvas() = default;
+    void DrawLine(int x1, int y1, int x2, int y2) override;
+
+    // The device context for one drawing call; nullptr draws nothing.
+    virtual HDC Acquire() { return dc_; }
+    virtual void Release(HDC) {}
+    static void ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface);
+
+private:
+    class Scope;
+    void Blit(const TRect& target, const TBitmap& bitmap);
+    HDC dc_ = nullptr;
+};
+
+// Paints at once on the parent window, at the control's place and clipped to it.
+class DirectCanvas : public GdiCanvas {
+public:
+    explicit DirectCanvas(TGraphicControl& control) : control_(control) {}
+    void SetViewport(TPoint origin, const TRect& clipOnSurface) override;
+
+protected:
+    HDC Acquire() override;
+    void Release(HDC dc) override;
+
+private:
+    HWND Surface() const;
+    TGraphicControl& control_;
+    bool viewportSet_ = false;
+    TPoint origin_;
+    TRect clip_;
+};
+
+} // namespace win32

@@ -1,0 +1,41 @@
+// Shared pieces of the Win32 backend: the one place that includes <windows.h> for it.
+#pragma once
+
+#include <windows.h>
+
+// wingdi.h makes these macros; the toolkit has functions of the same names.
+#undef GetRValue
+#undef GetGValue
+#undef GetBValue
+
+#include <functional>
+#include <string>
+
+#include "toolkit/Graphics.h"
+
+class TFont;
+class TForm;
+
+namespace win32 {
+
+HINSTANCE Instance();
+
+// Runs a call into the model from a window procedure: exceptions never leave it.
+void Guarded(const std::function<void()>& call) noexcept;
+
+// A GDI colour for a model colour (system colours resolved).
+COLORREF ToColorRef(TColor color);
+
+// Cached GDI objects, alive until the program ends.
+HFONT FontHandle(const TFont& font);
+HBRUSH SolidBrush(TColor color);
+
+// The application window: owner of the forms, carrier of the task-bar button, target of
+// timers and wake-up messages. Created on first use, on the GUI thread.
+HWND ApplicationWindow();
+constexpr UINT WakeMessage = WM_APP + 1;
+
+// The form that a window lies on (its top-level ancestor), or the main form.
+TForm* FormOfWindow(HWND window);
+
+} // namespace win32
