@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/VirtualWindows.h"
+#include "shell/Appl_Globals.h"
+#include "shell/Form_Main.h"
+#include "shell/KVI_ButtonBar.h"
+#include "shell/LbSpeedButton.h"
+#include "shell/Program.h"
+#include "toolkit/FileCtrl.h"
+#include "toolkit/headless/HeadlessUI.h"
+
+// The real program start, once per process: the window, the registry and the welcome page.
+TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
+    headless::Reset();
+    platform::headless::Reset();
+    platform::headless::SetCommandLine("\"C:\\Setup\\Install_Pictoro.exe\" /AutoUpdate  C:\\Apps\\Pictoro");
+    StartProgram();
+    const bool autoUpdateSeen = AutoUpdate;
+    AutoUpdate = false;   // the upgrade run at the first tick is not under test here
+    EXPECT_TRUE(autoUpdateSeen);
+    EXPECT_EQ(InstallDir, "C:\\Apps\\Pictoro\\");
+    EXPECT_EQ(platform::headless::ComInitCount(), 1);
+    EXPECT_EQ(Application->Title(), "Install_Pictoro");
+    EXPECT_EQ(Application->HelpFile, "");
+    ASSERT_NE(FormMain, nullptr);
+    EXPECT_EQ(Application->MainForm, FormMain);
+    EXPECT_EQ(FormMain->Caption(), "Install Pictoro 1.7");
+    EXPECT_EQ(FormMain->Color(), clBlue);
+    EXPECT_EQ(FormMain->PnlHeader->Color(), clNavy);
+    EXPECT_EQ(FormMain->PnlHeader->Font().Color(), clWhite);
+    EXPECT_EQ(FormMain->PnlButtons->Color(), clCream);
+
+    const char* names[] = {"PnlWelcome", "PnlDisclaimer", "PnlInstall", "PnlInstallChooseDir",
+                           "PNLInstallChooseDownloadDir", "PNLInstallChooseConnection", "PNLInstallGo",
+                           "PNLInstallInstalling", "PNLInstallReady", "PnlUpgradeFindDir", "PNLUpgradeStart",
+                           "PNLUpgradeUpgrading", "PNLUpgradeReady"};
+    ASSERT_EQ(FormMain->PageControl->PageCount(), 13);
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(FormMain->PageControl->Pages(i)->Name, names[i]) << i;
+
+    EXPECT_EQ(FormMain->PageControl->ActivePage()->Name, "PnlWelcome");
+    EXPECT_EQ(FormMain->PnlHeader->Caption(), "Welcome");
+    tKvButtonBar& bar = *FormMain->PnlButtons;
+    ASSERT_EQ(bar.LeftCount, 1);
+    ASSERT_EQ(bar.RightCount, 1);
+    EXPECT_EQ(bar.LeftButtons[0]->Caption(), "&Exit");
+    EXPECT_EQ(bar.LeftButtons[0]->Tag, 1);
+    EXPECT_EQ(bar.LeftButtons[0]->BoundsRect(), Bounds(5, 4, 90, 23));
+    EXPECT_EQ(bar.RightButtons[0]->Caption(), "&Next");
+    EXPECT_EQ(bar.RightButtons[0]->Tag, 2);
+    EXPECT_EQ(bar.RightButtons[0]->BoundsRect(), Bounds(618, 4, 90, 23));
+    EXPECT_EQ(bar.RightButtons[0]->Color(), clNavy);
+
+    // Next and the accelerator N reach the disclaimer; Exit on the welcome page closes the window.
+    FormMain->ShowForm();
+    const TPoint next = headless::CenterOf(*bar.RightButtons[0]);
+    headless::Click(*FormMain, next.X, next.Y);
+    EXPECT_EQ(FormMain->PnlHeader->Caption(), "Disclaimer");
+    FormMain->ShowPage("PnlWelcome", false);
+    headless::KeyChar(*FormMain, 'n', true);
+    EXPECT_EQ(FormMain->PnlHeader->Caption(), "Disclaimer");
+    FormMain->ShowPage("PnlWelcome", false);
+    const TPoint exitButton = headless::CenterOf(*bar.LeftButtons[0]);
+    headless::Click(*FormMain, exitButton.X, exitButton.Y);
+    EXPECT_TRUE(FormMain->IsClosed());
+}
