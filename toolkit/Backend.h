@@ -18,6 +18,7 @@ public:
     virtual ~TControlPeer() = default;
     virtual void Changed(TChange what) = 0;
     virtual void Invalidate(const TRect& clientRect) = 0;
+    virtual void Update() {}                    // paints what is invalid now
     virtual std::uintptr_t Handle() const = 0;  // the HWND on Windows; an id in the headless backend
 };
 

@@ -34,6 +34,9 @@ constexpr unsigned csLoading = 1, csDesigning = 2, csDestroying = 4;
 constexpr unsigned csAcceptsControls = 1, csCaptureMouse = 2, csClickEvents = 4, csSetCaption = 8,
                    csOpaque = 16, csDoubleClicks = 32;
 
+// Whether key is the access key of caption: the character after a single '&', case ignored.
+bool IsAccel(char key, const std::string& caption);
+
 class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner);
@@ -145,9 +148,13 @@ protected:
     virtual void Changed(TChange what);         // tells the peer, or invalidates a window-less control
     virtual void ParentColorChanged();
     virtual void ParentFontChanged();
+    void StoreText(const std::string& text) { text_ = text; }  // without telling anyone
+    void InvalidateArea(const TRect& rectInParent);             // of a window-less control
 
 private:
     friend class TWinControl;
+    void FontChanged();
+    bool adoptingFont_ = false;
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = alNone;
@@ -192,6 +199,8 @@ protected:
     void Changed(TChange what) override;
 
 private:
+    friend class TControl;
+    void DestroyPeers();                        // children's first
     std::vector<TControl*> controls_;
     std::unique_ptr<TControlPeer> peer_;
 };

@@ -80,6 +80,9 @@ public:
     void PaintWindow(TCanvas& canvas) override;  // the frame and its caption
     TNotifyEvent OnClick;
 
+protected:
+    void Changed(TChange what) override;        // size and font changes re-arrange the buttons
+
 private:
     void ArrangeButtons();
     void ButtonClicked(TRadioButton* button);

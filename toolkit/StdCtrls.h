@@ -70,7 +70,10 @@ class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent* owner);
     void TextEditedByUser(const std::string& text);
-    TNotifyEvent OnChange;
+    TNotifyEvent OnChange;                      // also when the text is set by code
+
+protected:
+    void Changed(TChange what) override;
 };
 
 enum TComboBoxStyle { csDropDown, csDropDownList };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/FileCtrl.h"
 #include "toolkit/Forms.h"
 
 namespace headless {
@@ -44,5 +45,17 @@ TPoint CenterOf(const TControl& control);
 
 // Runs timers that are due by the platform clock and pending paints until nothing is left.
 void RunPending();
+
+// A fresh global Application for a test, destroyed (with its forms) at the end of the scope;
+// the backend's records are reset at both ends.
+class ApplicationScope {
+public:
+    ApplicationScope();
+    ~ApplicationScope();
+    ApplicationScope(const ApplicationScope&) = delete;
+    ApplicationScope& operator=(const ApplicationScope&) = delete;
+};
+
+const std::string& ApplicationTitle();          // as the task bar would show it
 
 } // namespace headless

@@ -1,0 +1,231 @@
+// Screenshots painted from the model, and input delivered where a user's input would go.
+#include "toolkit/headless/HeadlessUI.h"
+
+#include "toolkit/Dispatch.h"
+#include "toolkit/DispatchState.h"
+#include "toolkit/FileCtrl.h"
+#include "toolkit/RasterCanvas.h"
+#include "toolkit/headless/HeadlessState.h"
+
+namespace headless {
+namespace {
+
+bool IsNative(const TWinControl& w) {
+    return dynamic_cast<const TEdit*>(&w) || dynamic_cast<const TButtonControl*>(&w) ||
+           dynamic_cast<const TComboBox*>(&w) || dynamic_cast<const TDriveComboBox*>(&w) ||
+           dynamic_cast<const TDirectoryListBox*>(&w);
+}
+
+// The window under a point of the form and the point in its client coordinates: the deepest
+// visible, enabled child window.
+TWinControl& WindowAt(TForm& form, TPoint& p) {
+    TWinControl* window = &form;
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        const auto& children = window->Controls();
+        for (auto it = children.rbegin(); it != children.rend(); ++it) {
+            auto* child = dynamic_cast<TWinControl*>(*it);
+            if (!child || !child->Visible() || !child->Enabled() || !child->BoundsRect().Contains(p)) continue;
+            p = {p.X - child->Left(), p.Y - child->Top()};
+            window = child;
+            deeper = true;
+            break;
+        }
+    }
+    return *window;
+}
+
+// The window that gets the mouse: the captured one, else the one under the point.
+TWinControl& MouseWindow(TForm& form, TPoint& p) {
+    if (TWinControl* captured = TheState().Captured) {
+        const TRect r = ControlRectInForm(*captured);
+        p = {p.X - r.Left, p.Y - r.Top};
+        return *captured;
+    }
+    return WindowAt(form, p);
+}
+
+void Hover(TWinControl& window) {
+    State& state = TheState();
+    if (state.HoverWindow == &window) return;
+    if (state.HoverWindow && !IsNative(*state.HoverWindow)) dispatch::MouseLeftWindow(*state.HoverWindow);
+    state.HoverWindow = &window;
+}
+
+int ListItemAt(const TDirectoryListBox& list, TPoint p) {
+    const int index = (p.Y - 2) / list.ItemHeight;
+    return p.Y >= 2 && index < int(list.Items().size()) ? index : -1;
+}
+
+// A release over the native control that the press began on.
+void NativeClick(TWinControl& window, TPoint p) {
+    if (auto* button = dynamic_cast<TButtonControl*>(&window)) button->ClickedByUser();
+    else if (auto* list = dynamic_cast<TDirectoryListBox*>(&window)) list->ItemSelectedByUser(ListItemAt(*list, p));
+}
+
+TShiftState ButtonShift(TMouseButton button) {
+    return button == mbLeft ? ssLeft : button == mbRight ? ssRight : ssMiddle;
+}
+
+void Press(TForm& form, int x, int y, TMouseButton button, bool doubleClick) {
+    TPoint p{x, y};
+    TWinControl& window = MouseWindow(form, p);
+    if (!IsNative(window)) {
+        dispatch::MouseDown(window, button, ButtonShift(button), p.X, p.Y, doubleClick);
+        return;
+    }
+    if (window.CanFocus()) window.SetFocus();
+    TheState().PressedNative = &window;
+    if (doubleClick)
+        if (auto* list = dynamic_cast<TDirectoryListBox*>(&window)) list->ItemOpenedByUser(ListItemAt(*list, p));
+}
+
+void PaintTree(TWinControl& window, TBitmap& target, TPoint origin, const TRect& clip) {
+    const TRect client = window.ClientRect();
+    TBitmap surface(client.Width(), client.Height());
+    RasterCanvas canvas(surface);
+    if (!PaintNative(window, canvas)) dispatch::PaintWindow(window, canvas, client);
+    RasterCanvas onTarget(target);
+    onTarget.SetViewport(origin, clip);
+    onTarget.Draw(0, 0, surface);
+    const TRect inner = IntersectRects(clip, Bounds(origin.X, origin.Y, client.Width(), client.Height()));
+    for (TControl* child : window.Controls()) {
+        auto* childWindow = dynamic_cast<TWinControl*>(child);
+        if (!childWindow || !childWindow->Visible()) continue;
+        PaintTree(*childWindow, target, {origin.X + child->Left(), origin.Y + child->Top()}, inner);
+    }
+}
+
+} // namespace
+
+void Reset() {
+    State& state = TheState();
+    state.Boxes.clear();
+    state.Queued.clear();
+    state.Captured = nullptr;
+    state.HoverWindow = nullptr;
+    state.PressedNative = nullptr;
+    state.QuitRequested = false;
+    dispatch::ResetInput();
+}
+
+TBitmap Screenshot(TForm& form) {
+    TBitmap shot(form.ClientWidthValue(), form.ClientHeightValue());
+    PaintTree(form, shot, {0, 0}, Rect(0, 0, shot.Width(), shot.Height()));
+    return shot;
+}
+
+bool SaveScreenshot(TForm& form, const std::string& hostPath) { return Screenshot(form).SaveToPng(hostPath); }
+
+const std::vector<RecordedBox>& MessageBoxes() { return TheState().Boxes; }
+
+void ClearMessageBoxes() { TheState().Boxes.clear(); }
+
+void MouseMove(TForm& form, int x, int y) {
+    TPoint p{x, y};
+    TWinControl& window = MouseWindow(form, p);
+    Hover(window);
+    if (!IsNative(window)) dispatch::MouseMove(window, 0, p.X, p.Y);
+}
+
+void MouseDown(TForm& form, int x, int y, TMouseButton button) { Press(form, x, y, button, false); }
+
+void MouseUp(TForm& form, int x, int y, TMouseButton button) {
+    TPoint p{x, y};
+    TWinControl& window = MouseWindow(form, p);
+    if (!IsNative(window)) {
+        dispatch::MouseUp(window, button, 0, p.X, p.Y);
+        return;
+    }
+    const bool clicked = TheState().PressedNative == &window && button == mbLeft;
+    TheState().PressedNative = nullptr;
+    if (clicked) NativeClick(window, p);
+}
+
+void Click(TForm& form, int x, int y) {
+    MouseMove(form, x, y);
+    MouseDown(form, x, y);
+    MouseUp(form, x, y);
+}
+
+// As Windows reports it: press, release, double-click press, release.
+void DoubleClick(TForm& form, int x, int y) {
+    Click(form, x, y);
+    Press(form, x, y, mbLeft, true);
+    MouseUp(form, x, y);
+}
+
+void KeyChar(TForm& form, char key, bool alt) {
+    TWinControl* focused = form.ActiveControl();
+    if (!alt) {
+        if (auto* edit = dynamic_cast<TEdit*>(focused)) {
+            std::string text = edit->Text();
+            if (key == '\b') {
+                if (!text.empty()) text.pop_back();
+            } else if (static_cast<unsigned char>(key) >= ' ') {
+                text += key;
+            }
+            edit->TextEditedByUser(text);
+            return;
+        }
+        if (auto* list = dynamic_cast<TDirectoryListBox*>(focused); list && key == '\r') {
+            list->ItemOpenedByUser(list->ItemIndex());
+            return;
+        }
+    }
+    dispatch::DialogChar(form, key);
+}
+
+void Type(TForm& form, const std::string& text) {
+    for (char c : text) KeyChar(form, c);
+}
+
+void SetEditText(TEdit& edit, const std::string& text) {
+    if (edit.CanFocus()) edit.SetFocus();
+    edit.TextEditedByUser(text);
+}
+
+void PickItem(TComboBox& combo, int index) { combo.SelectedByUser(index); }
+
+void PickDrive(TDriveComboBox& combo, int index) { combo.DriveSelectedByUser(index); }
+
+void OpenDirectoryItem(TDirectoryListBox& list, int index) {
+    list.ItemSelectedByUser(index);
+    list.ItemOpenedByUser(index);
+}
+
+void PostClick(TForm& form, int x, int y) {
+    TheState().Queued.push_back([&form, x, y] { Click(form, x, y); });
+}
+
+TRect ControlRectInForm(const TControl& control) {
+    TRect r = control.BoundsRect();
+    for (const TWinControl* p = control.Parent(); p && p->Parent(); p = p->Parent())
+        r = {r.Left + p->Left(), r.Top + p->Top(), r.Right + p->Left(), r.Bottom + p->Top()};
+    return r;
+}
+
+TPoint CenterOf(const TControl& control) {
+    const TRect r = ControlRectInForm(control);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+}
+
+void RunPending() {
+    for (int round = 0; round < 100000 && RunOnce(); ++round) {}
+}
+
+ApplicationScope::ApplicationScope() {
+    delete Application;
+    Application = new TApplication;
+    Reset();
+}
+
+ApplicationScope::~ApplicationScope() {
+    delete Application;
+    Application = nullptr;
+    Reset();
+}
+
+const std::string& ApplicationTitle() { return TheState().Title; }
+
+} // namespace headless
