@@ -15,8 +15,15 @@ constexpr std::uint8_t EscapeOffset = 84;
 constexpr std::size_t KeyTableSize = 256;
 constexpr std::size_t MaxStringLength = 65535;
 
+void RequireKeyTable()
+{
+    if (KeyTable.size() != KeyTableSize)
+        throw Exception("The key table of the data file is not set");
+}
+
 std::uint8_t Key(std::size_t index)
 {
+    RequireKeyTable();
     return static_cast<std::uint8_t>(KeyTable[index]);
 }
 
@@ -226,6 +233,7 @@ void TLibData1_ReadWrite::SwapKeyBytes(std::uint8_t a, std::uint8_t b)
 {
     if (a == 0 || b == 0)
         return;
+    RequireKeyTable();
     std::swap(KeyTable[a - 1], KeyTable[b - 1]);
 }
 

@@ -175,6 +175,15 @@ TEST_F(RecordFormat, TextsOf65536BytesAreRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(bytes.substr(1, 2), Bytes({255, 255}));
 }
 
+TEST_F(RecordFormat, StringsAndMarkersNeedTheKeyTable)
+{
+    KeyTable.clear();
+    Written([](auto& file, auto& writer) {
+        EXPECT_THROW(writer.WriteMarker(file, 0), Exception);
+        EXPECT_THROW(writer.WriteString(file, "a"), Exception);
+    });
+}
+
 TEST(KeyTable, RealSeedTakesEveryFifthFromTheEndThenTheEvenPositions)
 {
     for (const std::size_t length : {879u, 900u, 977u}) {

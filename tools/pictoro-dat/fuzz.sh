@@ -5,6 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-60}
 build=${FUZZ_BUILD_DIR:-$root/build/fuzz}
+command -v clang++ >/dev/null || { echo "fuzz.sh needs clang (Debian package clang)" >&2; exit 2; }
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICTORO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link" >/dev/null
