@@ -21,4 +21,3 @@ void SeedRandomSource(std::uint32_t seed)
 {
     Generator().seed(seed);
 }
-

@@ -26,7 +26,8 @@ const char* const Usage =
     "       pictoro-dat version FILE\n"
     "dump prints the decoded content as JSON; init writes a fresh data file as the installer\n"
     "does (DIR as Windows paths, N the connection kind 0 to 5); version prints the format\n"
-    "version and exits 0 if the upgrade search accepts the file, 1 if not.\n";
+    "version and exits 0 if the upgrade search accepts the file, 1 if not. A missing trailing\n"
+    "backslash is added to the installation directory, as the installer always has one.\n";
 
 struct UsageError {
     std::string Message;
