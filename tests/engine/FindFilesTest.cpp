@@ -121,41 +121,29 @@ TEST_F(FindFilesTest, LinkedDirectoryIsNotEntered)
     EXPECT_EQ(Find("Pictoro.Dat", 1, ""), (Paths{"C:\\Tree\\Below\\Pictoro.Dat", "C:\\Tree\\Pictoro.Dat"}));
 }
 
-TEST_F(FindFilesTest, ProgressWithoutRoots)
+TEST_F(FindFilesTest, ProgressPlanInMillionths)
 {
-    EXPECT_EQ(Find("Pictoro.Dat", 4, ""), Paths{});
-    EXPECT_EQ(percents_, (Percents{1, 99, 100}));
-    EXPECT_EQ(Find("Pictoro.Dat", 4, " ; ;"), Paths{});
-    EXPECT_EQ(percents_, (Percents{1, 99, 100}));
-}
-
-TEST_F(FindFilesTest, ProgressOfOneRootNestedDirectories)
-{
-    // Root 1,000..998,000; each level takes an eighth of its parent's range:
-    // A ..125,625  B ..16,578  C ..2,947  D ..1,243, reported innermost first.
-    MakeDir("C:\\A\\B\\C\\D");
-    Find("Pictoro.Dat", 1, "");
-    EXPECT_EQ(percents_, (Percents{1, 0, 0, 1, 12, 99, 99, 100}));
-}
-
-TEST_F(FindFilesTest, ProgressOfOneRootSiblingDirectories)
-{
-    // The first takes 1,000..125,625, the second an eighth of the remaining 872,375:
-    // 125,625..234,671, the third ..330,087.
-    MakeDir("C:\\X");
-    MakeDir("C:\\Y");
-    MakeDir("C:\\Z");
-    Find("", 1, "");
-    EXPECT_EQ(percents_, (Percents{1, 12, 23, 33, 99, 99, 100}));
-}
-
-TEST_F(FindFilesTest, ProgressOfThreeRootsUsesRoundedSlices)
-{
-    // Slices end at 332,667, 665,333 and 998,000; the second starts at 333,667 and gives its
-    // one subdirectory an eighth of 331,666: up to 375,125.
-    MakeDir("C:\\Second\\Sub");
-    Find("", 4, "C:\\First;C:\\Second;C:\\Third");
-    EXPECT_EQ(percents_, (Percents{1, 33, 37, 66, 99, 99, 100}));
+    struct Case { std::vector<const char*> dirs; const char* startDirs; Percents expected; };
+    const Case cases[] = {
+        // No roots at all.
+        {{}, "", {1, 99, 100}},
+        {{}, " ; ;", {1, 99, 100}},
+        // One root, 1,000..998,000; each level takes an eighth of its parent's range:
+        // A ..125,625  B ..16,578  C ..2,947  D ..1,243, reported innermost first.
+        {{"C:\\Nested\\A\\B\\C\\D"}, "C:\\Nested", {1, 0, 0, 1, 12, 99, 99, 100}},
+        // Siblings: 1,000..125,625, then an eighth of the remaining 872,375 each time:
+        // ..234,671 and ..330,087.
+        {{"C:\\Siblings\\X", "C:\\Siblings\\Y", "C:\\Siblings\\Z"}, "C:\\Siblings", {1, 12, 23, 33, 99, 99, 100}},
+        // Three roots end at 332,667, 665,333 and 998,000; the second starts at 333,667 and
+        // gives its subdirectory an eighth of 331,666: up to 375,125. The others are missing.
+        {{"C:\\Second\\Sub"}, "C:\\First;C:\\Second;C:\\Third", {1, 33, 37, 66, 99, 99, 100}},
+    };
+    for (const Case& c : cases) {
+        for (const char* dir : c.dirs)
+            MakeDir(dir);
+        Find("", 4, c.startDirs);
+        EXPECT_EQ(percents_, c.expected) << c.startDirs;
+    }
 }
 
 TEST_F(FindFilesTest, ResultIsSortedWithoutRegardToCase)

@@ -38,12 +38,12 @@ protected:
     }
 };
 
-TEST_F(PayloadWriterTest, ImageIsTheApplication)
+TEST_F(PayloadWriterTest, ImageIsAWindowsProgram)
 {
-    EXPECT_EQ(PayloadImage[0], 'M');
-    EXPECT_EQ(PayloadImage[1], 'Z');
-    EXPECT_EQ(PayloadSize % PayloadBlockSize, 0);
-    EXPECT_EQ(PayloadSize / PayloadBlockSize, 2437);
+    ASSERT_EQ(std::string(PayloadImage, PayloadImage + 2), "MZ");
+    std::uint32_t header = PayloadImage[0x3C] | PayloadImage[0x3D] << 8 | PayloadImage[0x3E] << 16;
+    ASSERT_LT(header, 4096u);
+    EXPECT_EQ(std::string(PayloadImage + header, PayloadImage + header + 4), std::string("PE\0\0", 4));
 }
 
 TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite)
