@@ -1,6 +1,7 @@
 // Worker threads and the queue of calls they synchronise onto the GUI thread.
 #include "toolkit/Classes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <exception>
@@ -20,6 +21,7 @@ struct SyncRequest {
 std::mutex syncMutex;
 std::condition_variable syncSignal;   // a request queued, served, or a thread ended
 std::deque<SyncRequest*> syncQueue;
+std::vector<TThread*> pendingStarts;  // created running: start once construction is over
 
 bool OnGuiThread() { return std::this_thread::get_id() == guiThread; }
 
@@ -28,10 +30,13 @@ bool OnGuiThread() { return std::this_thread::get_id() == guiThread; }
 bool CheckSynchronize() {
     if (!OnGuiThread()) return false;
     std::deque<SyncRequest*> pending;
+    std::vector<TThread*> starts;
     {
         std::lock_guard lock(syncMutex);
         pending.swap(syncQueue);
+        starts.swap(pendingStarts);
     }
+    for (TThread* thread : starts) thread->Resume();
     for (SyncRequest* request : pending) {
         try {
             (*request->Method)();
@@ -45,11 +50,26 @@ bool CheckSynchronize() {
     return !pending.empty();
 }
 
-TThread::TThread(bool createSuspended) : suspendCount_(createSuspended ? 1 : 0) {
+// A thread created running may not call Execute before the derived class is constructed, so
+// it starts at the GUI thread's next CheckSynchronize (the message loop, ProcessMessages or
+// WaitFor), unless it was created on another thread.
+TThread::TThread(bool createSuspended) : suspendCount_(1) {
+    if (!createSuspended) {
+        if (OnGuiThread()) {
+            std::lock_guard lock(syncMutex);
+            pendingStarts.push_back(this);
+        } else {
+            suspendCount_ = 0;
+        }
+    }
     thread_ = std::thread(&TThread::Run, this);
 }
 
 TThread::~TThread() {
+    {
+        std::lock_guard lock(syncMutex);
+        pendingStarts.erase(std::remove(pendingStarts.begin(), pendingStarts.end(), this), pendingStarts.end());
+    }
     Terminate();
     if (thread_.get_id() == std::this_thread::get_id()) {
         thread_.detach();

@@ -12,6 +12,8 @@
 // A worker thread. Suspension is counted and takes effect at the thread's next safe point
 // (before Execute starts, and after each Synchronize returns). WaitFor on the GUI thread
 // keeps running queued synchronise calls, so a thread blocked in Synchronize can finish.
+// A thread created running starts at the GUI thread's next CheckSynchronize, once its
+// derived class is constructed.
 class TThread : public TObject {
 public:
     explicit TThread(bool createSuspended);

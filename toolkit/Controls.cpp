@@ -286,11 +286,15 @@ bool TWinControl::Focused() const {
     return form && form->ActiveControl() == this;
 }
 
+// Visible aligned children take their share of the client area in turn; hidden ones are
+// placed too (a hidden sheet is ready when shown) but take no room.
 void TWinControl::Realign() {
-    TRect r = ClientRect();
+    TRect area = ClientRect();
     for (TAlign side : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : controls_) {
-            if (!c->Visible() || c->Align() != side) continue;
+            if (c->Align() != side) continue;
+            TRect spare = area;
+            TRect& r = c->Visible() ? area : spare;
             switch (side) {
             case alTop: c->SetBounds(r.Left, r.Top, r.Width(), c->Height()); r.Top += c->Height(); break;
             case alBottom: c->SetBounds(r.Left, r.Bottom - c->Height(), r.Width(), c->Height()); r.Bottom -= c->Height(); break;
