@@ -172,6 +172,8 @@ int DeleteFileAt(const std::string& path)
     ResolvedPath file = Resolve(path);
     if (file.Code != ioOK)
         return file.Code;
+    if (int fault = AccessFaultCode(file.Windows))
+        return fault;
     if (!HostExists(file.Host))
         return MissingCode(file.Host);
     if (int code = ChangeCode(file))
@@ -187,10 +189,12 @@ int ReplaceFileWith(const std::string& source, const std::string& target)
     ResolvedPath from = Resolve(source), to = Resolve(target);
     if (from.Code != ioOK || to.Code != ioOK)
         return from.Code != ioOK ? from.Code : to.Code;
-    if (!HostExists(from.Host))
-        return MissingCode(from.Host);
     if (int fault = AccessFaultCode(from.Windows))
         return fault;
+    if (int fault = AccessFaultCode(to.Windows))
+        return fault;
+    if (!HostExists(from.Host))
+        return MissingCode(from.Host);
     if (OpenedBy(from.Host, false))
         return ioSharingViolation;
     if (int code = ChangeCode(to))
@@ -204,9 +208,11 @@ int ReplaceFileWith(const std::string& source, const std::string& target)
 int CheckReplaceable(const std::string& path)
 {
     ResolvedPath file = Resolve(path);
-    if (file.Code != ioOK || !HostExists(file.Host))
+    if (file.Code != ioOK)
         return ioOK;
-    return ChangeCode(file);
+    if (int fault = AccessFaultCode(file.Windows))
+        return fault;
+    return HostExists(file.Host) ? ChangeCode(file) : ioOK;
 }
 
 } // namespace platform

@@ -33,7 +33,8 @@ void SetSpecialFolder(int csidl, const std::string& windowsPath, std::int32_t re
 enum class Fault { None, DiskFull, AccessDenied, InUse };
 // DiskFull: writes fail with ioDiskFull once afterBytes bytes were written to that file.
 // AccessDenied: create and open fail with ioAccessDenied.  InUse: create, open and
-// replace fail with ioSharingViolation.
+// replace fail with ioSharingViolation. Delete and CheckReplaceable report either fault
+// too, even for a file that does not exist.
 void InjectFault(const std::string& pathSuffix, Fault fault, std::uint64_t afterBytes = 0);
 void ClearFaults();
 

@@ -13,6 +13,9 @@ using FileOpsTest = VirtualDriveTest;
 TEST_F(FileOpsTest, CheckReplaceableTellsWhyAFileCannotBeReplaced)
 {
     EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 0);   // missing
+    vw::InjectFault("\\Pictoro.Exe", vw::Fault::InUse);
+    EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 32);  // a fault holds even so
+    vw::ClearFaults();
     MakeFile("C:\\App\\Pictoro.Exe", "old");
     EXPECT_EQ(platform::CheckReplaceable("C:\\APP\\PICTORO.EXE"), 0);
     vw::SetAttributes("C:\\App\\Pictoro.Exe", platform::faReadOnly);
