@@ -35,25 +35,34 @@ void PaintEdit(TEdit& edit, TCanvas& canvas) {
     TextIn(canvas, edit, edit.Text(), Rect(3, 0, edit.Width() - 3, edit.Height()), dtNoPrefix);
 }
 
+void RadioMark(TCanvas& canvas, int top, int size, bool checked) {
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBtnShadow;
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWindow;
+    canvas.RoundRect(0, top, size, top + size, size, size);
+    if (!checked) return;
+    canvas.Brush.Color = clWindowText;
+    canvas.Pen.Color = clWindowText;
+    canvas.RoundRect(4, top + 4, 9, top + 9, 5, 5);
+}
+
+void CheckMark(TCanvas& canvas, int top, int size, bool checked) {
+    Frame(canvas, Bounds(0, top, size, size), clWindow);
+    if (!checked) return;
+    canvas.Pen.Color = clWindowText;
+    for (int i = 0; i < 2; ++i) {   // a tick, two pixels thick
+        canvas.MoveTo(3, top + 6 + i);
+        canvas.LineTo(5, top + 8 + i);
+        canvas.LineTo(10, top + 3 + i);
+    }
+}
+
 void PaintButtonControl(TButtonControl& button, TCanvas& canvas, bool round) {
     Background(canvas, button);
     const int size = 13, top = (button.Height() - size) / 2;
-    Frame(canvas, Bounds(0, top, size, size), clWindow);
-    if (round) {
-        canvas.RoundRect(0, top, size, top + size, size, size);
-        if (button.Checked()) {
-            canvas.Brush.Color = clWindowText;
-            canvas.Pen.Color = clWindowText;
-            canvas.RoundRect(4, top + 4, 9, top + 9, 5, 5);
-        }
-    } else if (button.Checked()) {
-        canvas.Pen.Color = clWindowText;
-        for (int i = 0; i < 2; ++i) {   // a tick, two pixels thick
-            canvas.MoveTo(3, top + 6 + i);
-            canvas.LineTo(5, top + 8 + i);
-            canvas.LineTo(10, top + 3 + i);
-        }
-    }
+    if (round) RadioMark(canvas, top, size, button.Checked());
+    else CheckMark(canvas, top, size, button.Checked());
     TextIn(canvas, button, button.Caption(), Rect(size + 4, 0, button.Width(), button.Height()), dtLeft);
 }
 
