@@ -235,7 +235,10 @@ void TLbSpeedButton::Click() {
         const TPoint corner = ClientToScreen({0, Height()});
         PopupMenu->Popup(corner.X, corner.Y);
     }
-    TGraphicControl::Click();
+    // The handler may change the page, and the new page may give this button a new handler:
+    // run a copy, so the one running is not destroyed under its own feet.
+    const TNotifyEvent handler = OnClick;
+    if (handler) handler(this);
 }
 
 void TLbSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {

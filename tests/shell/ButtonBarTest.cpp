@@ -11,8 +11,9 @@ namespace {
 
 class ButtonBar : public ::testing::Test {
 protected:
+    headless::ApplicationScope scope;
+
     void SetUp() override {
-        headless::Reset();
         platform::headless::Reset();
         form = new TForm(nullptr);
         form->SetClientSize(780, 509);

@@ -52,8 +52,9 @@ private:
 
 class ShowPage : public ::testing::Test {
 protected:
+    headless::ApplicationScope scope;
+
     void SetUp() override {
-        headless::Reset();
         platform::headless::Reset();
         platform::headless::SetClockStep(70);   // one message round per slide step
         form = new TFormMain(nullptr);

@@ -11,8 +11,8 @@
 
 // The real program start, once per process: the window, the registry and the welcome page.
 TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
-    headless::Reset();
     platform::headless::Reset();
+    headless::ApplicationScope scope;
     platform::headless::SetCommandLine("\"C:\\Setup\\Install_Pictoro.exe\" /AutoUpdate  C:\\Apps\\Pictoro");
     StartProgram();
     const bool autoUpdateSeen = AutoUpdate;
@@ -62,4 +62,5 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     const TPoint exitButton = headless::CenterOf(*bar.LeftButtons[0]);
     headless::Click(*FormMain, exitButton.X, exitButton.Y);
     EXPECT_TRUE(FormMain->IsClosed());
+    FormMain = nullptr;   // the scope's end destroys it
 }
