@@ -199,6 +199,7 @@ void PostClick(TForm& form, int x, int y) {
 }
 
 TRect ControlRectInForm(const TControl& control) {
+    if (!control.Parent()) return control.ClientRect();   // the form itself
     TRect r = control.BoundsRect();
     for (const TWinControl* p = control.Parent(); p && p->Parent(); p = p->Parent())
         r = {r.Left + p->Left(), r.Top + p->Top(), r.Right + p->Left(), r.Bottom + p->Top()};
