@@ -34,14 +34,16 @@ void TPNLInstallChooseDownloadDir::SetupButtons(tKvButtonBar* Bar) {
     Bar->AddRightButton("&Previous", 3, 1, [this](TObject* Sender) { BtnPreviousClick(Sender); });
 }
 
-// Positions the list from the stored directory (without its "Images\") on every visit.
+// Positions the list from the stored directory without its last 7 characters (the length
+// of "Images\") on every visit; a stored directory too short to leave anything keeps the
+// list where it stands.
 void TPNLInstallChooseDownloadDir::PageShow() {
     StaticText1->SetCaption(Explanation);
     const std::size_t wordLength = FolderWord.size() + 1;
-    if (!DownloadDir.empty())
-        DirectoryListBox1->SetDirectory(DownloadDir.size() > wordLength ? DownloadDir.substr(0, DownloadDir.size() - wordLength) : "");
-    else
+    if (DownloadDir.empty())
         DirectoryListBox1->SetDirectory("C:\\");
+    else if (DownloadDir.size() > wordLength)
+        DirectoryListBox1->SetDirectory(DownloadDir.substr(0, DownloadDir.size() - wordLength));
     DirectoryListBox1Change(DirectoryListBox1);
 }
 

@@ -171,6 +171,13 @@ TEST_F(DirectoryPages, DownloadPageProposesCImagesAndKeepsATypedDirectoryAsTyped
     ClickButton("&Next");
     EXPECT_EQ(DownloadDir, "D:\\Pics");
     EXPECT_EQ(CurrentPageName(), "PNLInstallChooseConnection");
+
+    // Seven characters off "D:\Pics" leave nothing to go to: the list stays, the field
+    // gets the proposal from where it stands.
+    ClickButton("&Previous");
+    EXPECT_TRUE(TakeBoxes().empty());
+    EXPECT_EQ(page.DirectoryListBox1->Directory(), "C:\\");
+    EXPECT_EQ(page.Edit1->Text(), "C:\\Images\\");
 }
 
 TEST_F(DirectoryPages, DownloadPageShowsTheAcceptedProposalAgainAfterGoingBack) {

@@ -204,11 +204,13 @@ TEST_F(InstallRun, DiskFullWhileWritingTheExecutableKeepsTheEarlierOne) {
 }
 
 TEST_F(InstallRun, ExecutableInUseFailsBeforeAnythingIsWritten) {
+    MakeFile(Installed + "Pictoro.Exe", "a running executable");
     GoToGoPage();
     vw::InjectFault("\\Pictoro.Exe", vw::Fault::InUse);
     ClickButton("&Install Now");
     EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{"Install_Pictoro|I/O error 32."}));
-    EXPECT_FALSE(Exists(Installed + "Pictoro.Exe"));
+    EXPECT_EQ(ReadFile(Installed + "Pictoro.Exe"), "a running executable");
+    EXPECT_FALSE(Exists(Installed + "Pictoro.Exe" + PayloadTempSuffix));
     EXPECT_EQ(InstallingPage().ProgressBar1->Position(), 0);
     ExpectStoppedOnInstallingPage();
 }
