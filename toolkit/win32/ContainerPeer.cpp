@@ -81,6 +81,9 @@ LRESULT ContainerPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_CAPTURECHANGED:
+        if (CaptureTakenFrom(control_)) dispatch::MouseUp(control_, mbLeft, 0, -1, -1);
+        return 0;
     case WM_MOUSELEAVE:
         trackingLeave_ = false;
         dispatch::MouseLeftWindow(control_);

@@ -9,9 +9,9 @@ namespace win32 {
 // One drawing call: the device context with the canvas's pen, brush and font selected.
 class GdiCanvas::Scope {
 public:
-    static constexpr unsigned UsePen = 1, UseBrush = 2, UseFont = 4;
+    static constexpr unsigned UsePen = 1, UseBrush = 2, UseFont = 4, Measure = 8;
 
-    Scope(GdiCanvas& canvas, unsigned use) : canvas_(canvas), dc_(canvas.Acquire()) {
+    Scope(GdiCanvas& canvas, unsigned use) : canvas_(canvas), dc_(canvas.Acquire((use & Measure) != 0)) {
         if (!dc_) return;
         if (use & UsePen) SelectPen();
         if (use & UseBrush) SelectBrush();
@@ -96,14 +96,14 @@ void GdiCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
 }
 
 TSize GdiCanvas::TextExtent(const std::string& text) {
-    Scope scope(*this, Scope::UseFont);
+    Scope scope(*this, Scope::UseFont | Scope::Measure);
     SIZE size{0, 0};
     if (scope.Dc()) GetTextExtentPoint32A(scope.Dc(), text.data(), int(text.size()), &size);
     return {int(size.cx), int(size.cy)};
 }
 
 int GdiCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags) {
-    Scope scope(*this, Scope::UseFont);
+    Scope scope(*this, Scope::UseFont | ((flags & DT_CALCRECT) ? Scope::Measure : 0));
     if (!scope.Dc()) return 0;
     RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
     int height = DrawTextA(scope.Dc(), text.data(), int(text.size()), &r, flags);
@@ -177,9 +177,13 @@ HWND DirectCanvas::Surface() const {
     return reinterpret_cast<HWND>(parent->Peer()->Handle());
 }
 
-HDC DirectCanvas::Acquire() {
+HDC DirectCanvas::Acquire(bool measuring) {
     HWND surface = Surface();
-    if (!surface || !control_.Showing()) return nullptr;
+    if (!surface || !control_.Showing()) {
+        acquiredFrom_ = nullptr;
+        return measuring ? GetDC(nullptr) : nullptr;   // the screen measures as the window would
+    }
+    acquiredFrom_ = surface;
     HDC dc = GetDC(surface);
     if (!dc) return nullptr;
     if (viewportSet_) {
@@ -192,7 +196,7 @@ HDC DirectCanvas::Acquire() {
 }
 
 void DirectCanvas::Release(HDC dc) {
-    ReleaseDC(Surface(), dc);
+    ReleaseDC(acquiredFrom_, dc);
 }
 
 void DirectCanvas::SetViewport(TPoint origin, const TRect& clipOnSurface) {

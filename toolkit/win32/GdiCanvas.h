@@ -23,8 +23,8 @@ protected:
     GdiCanvas() = default;
     void DrawLine(int x1, int y1, int x2, int y2) override;
 
-    // The device context for one drawing call; nullptr draws nothing.
-    virtual HDC Acquire() { return dc_; }
+    // The device context for one call; nullptr draws nothing. Measuring needs no window.
+    virtual HDC Acquire(bool measuring) { (void)measuring; return dc_; }
     virtual void Release(HDC) {}
     static void ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface);
 
@@ -41,12 +41,13 @@ public:
     void SetViewport(TPoint origin, const TRect& clipOnSurface) override;
 
 protected:
-    HDC Acquire() override;
+    HDC Acquire(bool measuring) override;
     void Release(HDC dc) override;
 
 private:
     HWND Surface() const;
     TGraphicControl& control_;
+    HWND acquiredFrom_ = nullptr;
     bool viewportSet_ = false;
     TPoint origin_;
     TRect clip_;

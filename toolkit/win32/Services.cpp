@@ -35,8 +35,19 @@ TPoint backend::ClientToScreen(const TWinControl& control, TPoint clientPoint) {
     return {int(point.x), int(point.y)};
 }
 
+namespace {
+const TWinControl* modelCapture = nullptr;   // where the model last put the capture
+}
+
+bool win32::CaptureTakenFrom(const TWinControl& window) {
+    if (modelCapture != &window) return false;
+    modelCapture = nullptr;
+    return true;
+}
+
 void backend::SetCapture(TWinControl* window) {
     HWND handle = window ? WindowOf(*window) : nullptr;
+    modelCapture = handle ? window : nullptr;
     if (handle) {
         ::SetCapture(handle);
     } else if (GetCapture() && win32::WindowPeer::FromHandle(GetCapture())) {
@@ -66,5 +77,7 @@ void backend::PopupAt(TPopupMenu& menu, TPoint screenPoint) {
 }
 
 int backend::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    // A press in progress ends as a release outside; the box needs the mouse.
+    if (HWND captured = GetCapture(); captured && win32::WindowPeer::FromHandle(captured)) ReleaseCapture();
     return MessageBoxA(OwnerWindow(), text.c_str(), caption.c_str(), flags);
 }

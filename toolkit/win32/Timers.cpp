@@ -48,7 +48,7 @@ void backend::TimerChanged(TTimer& timer) {
     using namespace win32;
     const UINT_PTR id = IdOf(timer);
     KillTimer(ApplicationWindow(), id);
-    if (timer.Enabled() && timer.Interval() > 0 && timer.OnTimer) SetTimer(ApplicationWindow(), id, timer.Interval(), nullptr);
+    if (timer.Enabled() && timer.Interval() > 0) SetTimer(ApplicationWindow(), id, timer.Interval(), nullptr);
 }
 
 void backend::TimerDestroyed(TTimer& timer) {

@@ -15,6 +15,7 @@
 
 class TFont;
 class TForm;
+class TWinControl;
 
 namespace win32 {
 
@@ -34,6 +35,10 @@ HBRUSH SolidBrush(TColor color);
 // timers and wake-up messages. Created on first use, on the GUI thread.
 HWND ApplicationWindow();
 constexpr UINT WakeMessage = WM_APP + 1;
+
+// True once if the model held the mouse capture on this window and Windows took it away
+// (a message box or menu appeared): the press then ends as a release outside.
+bool CaptureTakenFrom(const TWinControl& window);
 
 // The form that a window lies on (its top-level ancestor), or the main form.
 TForm* FormOfWindow(HWND window);

@@ -95,6 +95,10 @@ void WindowPeer::Invalidate(const TRect& clientRect) {
     InvalidateRect(hwnd_, &r, TRUE);
 }
 
+void WindowPeer::Update() {
+    if (hwnd_) UpdateWindow(hwnd_);
+}
+
 HBRUSH WindowPeer::ControlColor(HDC dc) {
     const TColor back = control_.EffectiveColor();
     SetTextColor(dc, ToColorRef(control_.Font().Color()));

@@ -17,6 +17,7 @@ public:
 
     void Changed(TChange what) override;
     void Invalidate(const TRect& clientRect) override;
+    void Update() override;
     std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
     HWND Hwnd() const { return hwnd_; }
     TWinControl& Control() const { return control_; }
