@@ -38,10 +38,6 @@ protected:
 
 TEST_F(ButtonBar, ConstructedWithTwentyFourHiddenButtons) {
     EXPECT_EQ(bar->ControlCount(), 24);
-    EXPECT_EQ(bar->ControlStyle & csAcceptsControls, 0u);
-    EXPECT_EQ(bar->BevelInner, bvNone);
-    EXPECT_EQ(bar->BevelOuter, bvRaised);
-    EXPECT_EQ(bar->BorderStyle, bsNone);
     for (int slot = 0; slot < tKvButtonBar::SlotCount; ++slot) {
         for (TLbSpeedButton* b : {bar->LeftButtons[slot], bar->RightButtons[slot]}) {
             EXPECT_EQ(b->Owner(), bar);

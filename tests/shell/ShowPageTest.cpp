@@ -87,25 +87,6 @@ protected:
 
 } // namespace
 
-TEST_F(ShowPage, DesignValuesOfTheWindow) {
-    EXPECT_EQ(form->ClientWidthValue(), 780);
-    EXPECT_EQ(form->ClientHeightValue(), 509);
-    EXPECT_EQ(form->BorderStyle, bsDialog);
-    EXPECT_EQ(form->BorderIcons, 0u);
-    EXPECT_EQ(form->Position, poScreenCenter);
-    EXPECT_EQ(form->Font().Name(), "MS Sans Serif");
-    EXPECT_EQ(form->Font().Height(), -11);
-    EXPECT_EQ(form->ImgIcon->BoundsRect(), Bounds(5, 6, 41, 41));
-    EXPECT_FALSE(form->ImgIcon->Picture().Empty());
-    EXPECT_EQ(form->PnlHeader->BoundsRect(), Bounds(40, 31, 712, 41));
-    EXPECT_EQ(form->PnlHeader->Font().Height(), -19);
-    EXPECT_FALSE(form->PnlHeader->ParentFont());
-    EXPECT_EQ(form->PageControl->BoundsRect(), Bounds(40, 72, 712, 377));
-    EXPECT_EQ(form->PnlButtons->BoundsRect(), Bounds(40, 451, 713, 32));
-    EXPECT_EQ(form->Timer1->Interval(), 150u);
-    EXPECT_TRUE(form->Timer1->Enabled());
-}
-
 TEST_F(ShowPage, AddPagePutsEachPageOnAHiddenTabNamedAfterIt) {
     ASSERT_EQ(form->PageControl->PageCount(), 2);
     TTabSheet* sheet = form->PageControl->Pages(1);

