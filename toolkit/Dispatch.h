@@ -16,7 +16,8 @@ void MouseMove(TWinControl& window, TShiftState shift, int x, int y);
 void MouseLeftWindow(TWinControl& window);      // the pointer left the window
 
 // A character typed while no control takes it (or with Alt): offered to every showing
-// control of the form as an accelerator, in tab order depth first. True if one took it.
+// control of the form as an accelerator, in the order of each parent's controls, depth
+// first. True if one took it.
 bool DialogChar(TForm& form, char key);
 
 // Paints a window: its own face, then its window-less children that meet the dirty rectangle.

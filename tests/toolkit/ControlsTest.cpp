@@ -299,3 +299,27 @@ TEST_F(Controls, FormIsCentredOnTheScreenWhenFirstShown) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(NativeInput, AHandlerThatThrowsShowsTheBoxAndInputGoesOn) {
+    headless::ApplicationScope app;
+    auto* form = new TForm(Application);
+    form->SetClientSize(100, 60);
+    auto* radio = new TRadioButton(form);
+    radio->SetBounds(0, 0, 80, 17);
+    radio->SetParent(form);
+    radio->OnClick = [](TObject*) { throw Exception("Please choose a connection"); };
+    auto* combo = new TComboBox(form);
+    combo->AddItem("a");
+    combo->OnChange = [](TObject*) { throw Exception("refused"); };
+    form->ShowForm();
+    headless::Click(*form, 5, 8);
+    headless::PickItem(*combo, 0);
+    ASSERT_EQ(headless::MessageBoxes().size(), 2u);
+    EXPECT_EQ(headless::MessageBoxes()[0].Text, "Please choose a connection.");
+    EXPECT_EQ(headless::MessageBoxes()[1].Text, "refused.");
+    EXPECT_TRUE(radio->Checked());
+}
+
+} // namespace

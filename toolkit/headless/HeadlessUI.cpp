@@ -10,6 +10,12 @@
 namespace headless {
 namespace {
 
+// What a native control reports runs under the application's guard, as on Windows.
+void Guarded(const std::function<void()>& action) {
+    if (Application) Application->Guard(action);
+    else action();
+}
+
 bool IsNative(const TWinControl& w) {
     return dynamic_cast<const TEdit*>(&w) || dynamic_cast<const TButtonControl*>(&w) ||
            dynamic_cast<const TComboBox*>(&w) || dynamic_cast<const TDriveComboBox*>(&w) ||
@@ -59,8 +65,10 @@ int ListItemAt(const TDirectoryListBox& list, TPoint p) {
 
 // A release over the native control that the press began on.
 void NativeClick(TWinControl& window, TPoint p) {
-    if (auto* button = dynamic_cast<TButtonControl*>(&window)) button->ClickedByUser();
-    else if (auto* list = dynamic_cast<TDirectoryListBox*>(&window)) list->ItemSelectedByUser(ListItemAt(*list, p));
+    Guarded([&] {
+        if (auto* button = dynamic_cast<TButtonControl*>(&window)) button->ClickedByUser();
+        else if (auto* list = dynamic_cast<TDirectoryListBox*>(&window)) list->ItemSelectedByUser(ListItemAt(*list, p));
+    });
 }
 
 TShiftState ButtonShift(TMouseButton button) {
@@ -76,8 +84,8 @@ void Press(TForm& form, int x, int y, TMouseButton button, bool doubleClick) {
     }
     if (window.CanFocus()) window.SetFocus();
     TheState().PressedNative = &window;
-    if (doubleClick)
-        if (auto* list = dynamic_cast<TDirectoryListBox*>(&window)) list->ItemOpenedByUser(ListItemAt(*list, p));
+    if (auto* list = dynamic_cast<TDirectoryListBox*>(&window); list && doubleClick)
+        Guarded([&] { list->ItemOpenedByUser(ListItemAt(*list, p)); });
 }
 
 void PaintTree(TWinControl& window, TBitmap& target, TPoint origin, const TRect& clip) {
@@ -165,11 +173,11 @@ void KeyChar(TForm& form, char key, bool alt) {
             } else if (static_cast<unsigned char>(key) >= ' ') {
                 text += key;
             }
-            edit->TextEditedByUser(text);
+            Guarded([&] { edit->TextEditedByUser(text); });
             return;
         }
         if (auto* list = dynamic_cast<TDirectoryListBox*>(focused); list && key == '\r') {
-            list->ItemOpenedByUser(list->ItemIndex());
+            Guarded([&] { list->ItemOpenedByUser(list->ItemIndex()); });
             return;
         }
     }
@@ -182,16 +190,22 @@ void Type(TForm& form, const std::string& text) {
 
 void SetEditText(TEdit& edit, const std::string& text) {
     if (edit.CanFocus()) edit.SetFocus();
-    edit.TextEditedByUser(text);
+    Guarded([&] { edit.TextEditedByUser(text); });
 }
 
-void PickItem(TComboBox& combo, int index) { combo.SelectedByUser(index); }
+void PickItem(TComboBox& combo, int index) {
+    Guarded([&] { combo.SelectedByUser(index); });
+}
 
-void PickDrive(TDriveComboBox& combo, int index) { combo.DriveSelectedByUser(index); }
+void PickDrive(TDriveComboBox& combo, int index) {
+    Guarded([&] { combo.DriveSelectedByUser(index); });
+}
 
 void OpenDirectoryItem(TDirectoryListBox& list, int index) {
-    list.ItemSelectedByUser(index);
-    list.ItemOpenedByUser(index);
+    Guarded([&] {
+        list.ItemSelectedByUser(index);
+        list.ItemOpenedByUser(index);
+    });
 }
 
 void PostClick(TForm& form, int x, int y) {

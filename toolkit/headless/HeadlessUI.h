@@ -10,7 +10,7 @@
 
 namespace headless {
 
-void Reset();                                   // forgets boxes, queued input, capture, focus
+void Reset();                                   // forgets boxes, queued input, capture, the pointer's window
 
 // The form as it shows now (its client area), painted from the model.
 TBitmap Screenshot(TForm& form);
@@ -23,7 +23,8 @@ struct RecordedBox {
 const std::vector<RecordedBox>& MessageBoxes();
 void ClearMessageBoxes();
 
-// Input, delivered at once through the same dispatch as the Windows backend's.
+// Input, delivered at once through the same dispatch as the Windows backend's; what native
+// controls report runs under the application's guard.
 void MouseMove(TForm& form, int x, int y);
 void MouseDown(TForm& form, int x, int y, TMouseButton button = mbLeft);
 void MouseUp(TForm& form, int x, int y, TMouseButton button = mbLeft);
