@@ -19,21 +19,6 @@ TShiftState ShiftOf(WPARAM keys) {
     return shift;
 }
 
-// The canvas of one WM_PAINT: a memory bitmap covering the dirty rectangle only, so its
-// surface coordinates are the window's client coordinates shifted by the rectangle's corner.
-class BufferCanvas : public GdiCanvas {
-public:
-    BufferCanvas(HDC dc, TPoint corner) : GdiCanvas(dc), corner_(corner) {}
-    void SetViewport(TPoint origin, const TRect& clip) override {
-        GdiCanvas::SetViewport({origin.X - corner_.X, origin.Y - corner_.Y},
-                               Rect(clip.Left - corner_.X, clip.Top - corner_.Y, clip.Right - corner_.X,
-                                    clip.Bottom - corner_.Y));
-    }
-
-private:
-    TPoint corner_;
-};
-
 } // namespace
 
 const char* ContainerPeer::ClassName() {
@@ -150,22 +135,25 @@ bool ContainerPeer::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Double-buffered: the whole client area is painted into memory, the dirty part copied.
 void ContainerPeer::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     const RECT& dirty = paint.rcPaint;
-    const int w = dirty.right - dirty.left, h = dirty.bottom - dirty.top;
-    if (w > 0 && h > 0) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (dirty.right > dirty.left && dirty.bottom > dirty.top) {
         HDC buffer = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
         HGDIOBJ old = SelectObject(buffer, bitmap);
         {
             const TRect dirtyRect = Rect(dirty.left, dirty.top, dirty.right, dirty.bottom);
-            BufferCanvas canvas(buffer, {dirty.left, dirty.top});
+            GdiCanvas canvas(buffer);
             canvas.SetViewport({0, 0}, dirtyRect);
             dispatch::PaintWindow(control_, canvas, dirtyRect);
         }
-        BitBlt(dc, dirty.left, dirty.top, w, h, buffer, 0, 0, SRCCOPY);
+        BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer, dirty.left,
+               dirty.top, SRCCOPY);
         SelectObject(buffer, old);
         DeleteObject(bitmap);
         DeleteDC(buffer);
