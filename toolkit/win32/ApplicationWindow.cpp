@@ -24,7 +24,7 @@ HWND MainFormWindow() {
 LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
-        TimerFired(wParam);
+        Guarded([wParam] { TimerFired(wParam); });
         return 0;
     case WakeMessage:
         Guarded([] { CheckSynchronize(); });

@@ -50,7 +50,11 @@ LRESULT CALLBACK ContainerPeer::WindowProcedure(HWND window, UINT message, WPARA
         peer->WindowDestroyed();
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    return peer->Message(message, wParam, lParam);
+    try {
+        return peer->Message(message, wParam, lParam);
+    } catch (...) {   // the model's calls are guarded; nothing may unwind through Windows
+        return 0;
+    }
 }
 
 void ContainerPeer::Changed(TChange what) {
