@@ -50,13 +50,7 @@ TEST(Thread, CreatedSuspendedItWaitsForResume) {
 }
 
 TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
-    Counter* self = nullptr;
-    class Parker : public Counter {
-    public:
-        using Counter::Counter;
-    };
-    Parker thread(true, 1000);
-    self = &thread;
+    Counter thread(true, 1000);
     thread.Suspend();   // suspended twice
     thread.Resume();
     EXPECT_TRUE(thread.Suspended());
@@ -73,7 +67,7 @@ TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
     thread.Terminate();
     thread.Resume();
     thread.WaitFor();
-    EXPECT_LT(self->ranOn.size(), 1000u);
+    EXPECT_LT(thread.ranOn.size(), 1000u);
 }
 
 TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
