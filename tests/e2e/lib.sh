@@ -165,18 +165,18 @@ e2e_boxes() { e2e_probe boxes; }
 
 # --- input, as a user gives it -------------------------------------------------------------
 
-# Clicks at X, Y of the main window's client area (button 1 unless BUTTON is given).
-e2e_click() {
-  timeout 10 xdotool mousemove --sync $(( E2E_CLIENT_X + $1 )) $(( E2E_CLIENT_Y + $2 )) ||
+# Moves the mouse to X, Y of the client area without clicking. (No --sync: xdotool then
+# waits for a motion that never comes when the pointer is already there.)
+e2e_hover() {
+  timeout 10 xdotool mousemove $(( E2E_CLIENT_X + $1 )) $(( E2E_CLIENT_Y + $2 )) ||
     e2e_fail "mouse move to $1,$2 failed"
-  timeout 10 xdotool click "${3:-1}" || e2e_fail "click at $1,$2 failed"
   sleep 0.3
 }
 
-# Moves the mouse to X, Y of the client area without clicking.
-e2e_hover() {
-  timeout 10 xdotool mousemove --sync $(( E2E_CLIENT_X + $1 )) $(( E2E_CLIENT_Y + $2 )) ||
-    e2e_fail "mouse move to $1,$2 failed"
+# Clicks at X, Y of the main window's client area (button 1 unless BUTTON is given).
+e2e_click() {
+  e2e_hover "$1" "$2"
+  timeout 10 xdotool click "${3:-1}" || e2e_fail "click at $1,$2 failed"
   sleep 0.3
 }
 
