@@ -122,7 +122,7 @@ void Search::SearchDir(const std::string& dir, std::int32_t lo, std::int32_t hi)
         for (const platform::DirEntry& entry : platform::FindEntries(dir + mask))
             AddFoundFile(dir + entry.Name, entry.Name);
 
-    for (const platform::DirEntry& entry : platform::FindEntries(dir + "*.*")) {
+    for (const platform::DirEntry& entry : platform::FindEntries(dir + "*.*", true)) {
         bool isDirectory = entry.Attributes & platform::faDirectory;
         bool skipped = entry.Attributes & (platform::faHidden | platform::faReparsePoint);
         if (!isDirectory || skipped || IsDotEntry(entry.Name))

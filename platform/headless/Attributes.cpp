@@ -1,5 +1,6 @@
 #include "platform/headless/Attributes.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include "platform/headless/Paths.h"
@@ -19,6 +20,17 @@ bool HostIsDirectory(const std::string& host)
     return !host.empty() && stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+namespace {
+
+// Those set with SetAttributes, else faArchive for a file.
+std::uint32_t StoredAttributes(const std::string& host, bool directory)
+{
+    auto stored = State().Attributes.find(host);
+    return stored != State().Attributes.end() ? stored->second : directory ? 0 : faArchive;
+}
+
+} // namespace
+
 std::uint32_t EntryAttributes(const std::string& host)
 {
     struct stat link, target;
@@ -26,8 +38,7 @@ std::uint32_t EntryAttributes(const std::string& host)
         return 0;
     bool resolves = stat(host.c_str(), &target) == 0;
     bool directory = resolves && S_ISDIR(target.st_mode);
-    auto stored = State().Attributes.find(host);
-    std::uint32_t attributes = stored != State().Attributes.end() ? stored->second : directory ? 0 : faArchive;
+    std::uint32_t attributes = StoredAttributes(host, directory);
     if (directory)
         attributes |= faDirectory;
     if (S_ISLNK(link.st_mode))
@@ -35,6 +46,19 @@ std::uint32_t EntryAttributes(const std::string& host)
     if (!directory && resolves && !(target.st_mode & S_IWUSR))
         attributes |= faReadOnly;
     return attributes;
+}
+
+std::uint32_t ListedAttributes(const std::string& host, unsigned char type)
+{
+    if (type == DT_DIR)
+        return StoredAttributes(host, true) | faDirectory;
+    if (type != DT_REG)
+        return EntryAttributes(host);
+    struct stat file;
+    if (stat(host.c_str(), &file) != 0)
+        return 0;
+    bool readOnly = !(file.st_mode & S_IWUSR);
+    return StoredAttributes(host, false) | (readOnly ? faReadOnly : 0);
 }
 
 void SetAttributes(const std::string& windowsPath, std::uint32_t attributes)

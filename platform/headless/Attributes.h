@@ -13,6 +13,10 @@ bool HostIsDirectory(const std::string& host);   // symbolic links followed
 // faReparsePoint for a symbolic link, faReadOnly for a file its owner may not write.
 std::uint32_t EntryAttributes(const std::string& host);
 
+// The same for an entry just listed, with its dirent type (DT_*): a folder needs no host
+// call, a file one, a link or an entry of unknown type two.
+std::uint32_t ListedAttributes(const std::string& host, unsigned char type);
+
 void ForgetAttributes(const std::string& host);
 void MoveAttributes(const std::string& fromHost, const std::string& toHost);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 #include "platform/Platform.h"
 #include "platform/headless/Attributes.h"
@@ -44,22 +45,35 @@ char RootLetter(const std::string& root)
     return form ? char(std::toupper(static_cast<unsigned char>(root[0]))) : 0;
 }
 
-std::vector<DirEntry> ListHostDirectory(const std::string& host)
+bool LessIgnoringCase(const DirEntry& a, const DirEntry& b)
 {
-    std::vector<DirEntry> entries;
+    return std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
+                                        [](char x, char y) {
+                                            return static_cast<unsigned char>(LowerLetter(x)) <
+                                                   static_cast<unsigned char>(LowerLetter(y));
+                                        });
+}
+
+// The entries of a host folder whose names match the mask, sorted without regard to case;
+// with directoriesOnly, folders alone. False if the folder cannot be opened.
+bool ListHostDirectory(const std::string& host, const std::string& mask, bool directoriesOnly,
+                       std::vector<DirEntry>& entries)
+{
     DIR* dir = opendir(host.c_str());
     if (!dir)
-        return entries;
+        return false;
     while (dirent* entry = readdir(dir)) {
         std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            entries.push_back({name, EntryAttributes(host + "/" + name)});
+        bool skipped = name == "." || name == ".." || (directoriesOnly && entry->d_type == DT_REG);
+        if (skipped || !MatchesMask(name, mask))
+            continue;
+        std::uint32_t attributes = ListedAttributes(host + "/" + name, entry->d_type);
+        if (!directoriesOnly || (attributes & faDirectory))
+            entries.push_back({std::move(name), attributes});
     }
     closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
-        return LowerCase(a.Name) < LowerCase(b.Name);
-    });
-    return entries;
+    std::sort(entries.begin(), entries.end(), LessIgnoringCase);
+    return true;
 }
 
 } // namespace
@@ -79,22 +93,23 @@ std::uint32_t GetLogicalDrives()
     return mask;
 }
 
-std::vector<DirEntry> FindEntries(const std::string& pattern)
+std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOnly)
 {
     std::size_t split = pattern.find_last_of("\\/");
     std::string directory = split == std::string::npos ? "." : pattern.substr(0, split + 1);
     std::string mask = split == std::string::npos ? pattern : pattern.substr(split + 1);
     ResolvedPath resolved = Resolve(directory);
     std::vector<DirEntry> found;
-    if (resolved.Code != ioOK || !HostIsDirectory(resolved.Host))
+    if (resolved.Code != ioOK)
         return found;
-    std::vector<DirEntry> entries = ListHostDirectory(resolved.Host);
-    bool root = resolved.Windows.size() == 3;
-    if (!root)
-        entries.insert(entries.begin(), {{".", faDirectory}, {"..", faDirectory}});
-    for (const DirEntry& entry : entries)
-        if (MatchesMask(entry.Name, mask))
-            found.push_back(entry);
+    if (resolved.Windows.size() != 3)
+        for (const char* dots : {".", ".."})
+            if (MatchesMask(dots, mask))
+                found.push_back({dots, faDirectory});
+    std::vector<DirEntry> listed;
+    if (!ListHostDirectory(resolved.Host, mask, directoriesOnly, listed))
+        return {};
+    found.insert(found.end(), std::make_move_iterator(listed.begin()), std::make_move_iterator(listed.end()));
     return found;
 }
 

@@ -11,14 +11,26 @@ void InjectFault(const std::string& pathSuffix, Fault fault, std::uint64_t after
 
 void ClearFaults() { State().Faults.clear(); }
 
+namespace {
+
+bool EndsWithLowerCase(const std::string& path, const std::string& lowerSuffix)
+{
+    if (path.size() < lowerSuffix.size())
+        return false;
+    std::size_t start = path.size() - lowerSuffix.size();
+    for (std::size_t i = 0; i < lowerSuffix.size(); ++i)
+        if (LowerLetter(path[start + i]) != lowerSuffix[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
 InjectedFault FaultFor(const std::string& windowsPath)
 {
-    std::string path = LowerCase(windowsPath);
-    for (const InjectedFault& fault : State().Faults) {
-        const std::string& suffix = fault.PathSuffix;
-        if (path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0)
+    for (const InjectedFault& fault : State().Faults)
+        if (EndsWithLowerCase(windowsPath, fault.PathSuffix))
             return fault;
-    }
     return {};
 }
 

@@ -8,8 +8,10 @@
 #include "platform/Platform.h"
 #include "platform/headless/Attributes.h"
 #include "platform/headless/Faults.h"
+#include "platform/headless/HostErrors.h"
 #include "platform/headless/Paths.h"
 #include "platform/headless/State.h"
+#include "platform/headless/WriteBehind.h"
 
 namespace platform {
 
@@ -18,20 +20,6 @@ using namespace headless;
 namespace {
 
 constexpr int ErrorInvalidHandle = 6;
-
-int ErrnoCode(int error)
-{
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG: return ioPathNotFound;
-    case EMFILE:
-    case ENFILE: return ioTooManyOpenFiles;
-    case ENOSPC:
-    case EDQUOT: return ioDiskFull;
-    default: return ioAccessDenied;
-    }
-}
 
 // "File not found" when the folder exists, else "path not found".
 int MissingCode(const std::string& host)
@@ -65,7 +53,11 @@ int OpenHandle(const ResolvedPath& file, int flags, bool writing, FileHandle& ha
     if (descriptor < 0)
         return ErrnoCode(errno);
     handle = State().NextHandle++;
-    State().OpenFiles[handle] = {descriptor, file.Host, file.Windows, writing, 0};
+    OpenFile& opened = State().OpenFiles[handle];
+    opened.Descriptor = descriptor;
+    opened.HostPath = file.Host;
+    opened.WindowsPath = file.Windows;
+    opened.Writing = writing;
     return ioOK;
 }
 
@@ -73,20 +65,6 @@ OpenFile* FindOpen(FileHandle handle)
 {
     auto found = State().OpenFiles.find(handle);
     return found == State().OpenFiles.end() ? nullptr : &found->second;
-}
-
-int WriteAll(int descriptor, const std::uint8_t* data, std::size_t count)
-{
-    while (count > 0) {
-        ssize_t written = write(descriptor, data, count);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return ErrnoCode(errno);
-        data += written;
-        count -= std::size_t(written);
-    }
-    return ioOK;
 }
 
 } // namespace
@@ -135,7 +113,7 @@ int WriteFileBytes(FileHandle handle, const std::uint8_t* data, std::size_t coun
     InjectedFault fault = FaultFor(file->WindowsPath);
     if (fault.Kind == Fault::DiskFull)
         allowed = std::min<std::uint64_t>(count, fault.AfterBytes - std::min(fault.AfterBytes, file->BytesWritten));
-    int code = WriteAll(file->Descriptor, data, allowed);
+    int code = HoldForWrite(*file, data, allowed);
     if (code != ioOK)
         return code;
     file->BytesWritten += allowed;
@@ -150,6 +128,7 @@ int ReadFileBytes(FileHandle handle, std::uint8_t* data, std::size_t count, std:
         return ErrorInvalidHandle;
     if (file->Writing)
         return ioAccessDenied;
+    WriteAllHeld();
     ssize_t read = ::read(file->Descriptor, data, count);
     if (read < 0)
         return ErrnoCode(errno);
@@ -162,9 +141,10 @@ int CloseFileHandle(FileHandle handle)
     OpenFile* file = FindOpen(handle);
     if (!file)
         return ErrorInvalidHandle;
+    int code = WriteHeldAndReport(*file);
     close(file->Descriptor);
     State().OpenFiles.erase(handle);
-    return ioOK;
+    return code;
 }
 
 int DeleteFileAt(const std::string& path)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/headless/State.h"
+#include "platform/headless/WriteBehind.h"
 
 namespace platform::headless {
 
@@ -88,13 +89,17 @@ std::string WindowsText(const ParsedPath& parsed)
     return text;
 }
 
+bool HostEntryExists(const std::string& host)
+{
+    struct stat info;
+    return lstat(host.c_str(), &info) == 0;
+}
+
 // The host spelling of a name in a host directory: the exact name if it exists, else the
 // first (in byte order) that differs only in case; empty if there is none.
 std::string HostSpelling(const std::string& directory, const std::string& name)
 {
-    struct stat info;
-    std::string exact = directory + "/" + name;
-    if (lstat(exact.c_str(), &info) == 0)
+    if (HostEntryExists(directory + "/" + name))
         return name;
     DIR* dir = opendir(directory.c_str());
     if (!dir)
@@ -109,18 +114,32 @@ std::string HostSpelling(const std::string& directory, const std::string& name)
     return found;
 }
 
+// The host path of existing components matched without regard to case, one level at a time.
+std::string MatchComponents(std::string host, const std::vector<std::string>& components)
+{
+    bool missing = false;
+    for (const std::string& component : components) {
+        std::string spelling = missing ? std::string() : HostSpelling(host, component);
+        missing = spelling.empty();
+        host += "/" + (missing ? component : spelling);
+    }
+    return host;
+}
+
 } // namespace
+
+char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 std::string LowerCase(std::string text)
 {
     for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+        c = LowerLetter(c);
     return text;
 }
 
 ResolvedPath Resolve(const std::string& windowsPath)
 {
+    WriteAllHeld();
     ResolvedPath resolved;
     ParsedPath parsed = Parse(windowsPath);
     if (parsed.Code != ioOK) {
@@ -137,14 +156,11 @@ ResolvedPath Resolve(const std::string& windowsPath)
         resolved.Code = ErrorNotReady;
         return resolved;
     }
-    std::string host = drive->second.HostDirectory;
-    bool missing = false;
-    for (const std::string& component : parsed.Components) {
-        std::string spelling = missing ? std::string() : HostSpelling(host, component);
-        missing = spelling.empty();
-        host += "/" + (missing ? component : spelling);
-    }
-    resolved.Host = host;
+    // A path spelt as on the host is its own match: every component matches exactly.
+    std::string exact = drive->second.HostDirectory;
+    for (const std::string& component : parsed.Components)
+        exact += "/" + component;
+    resolved.Host = HostEntryExists(exact) ? exact : MatchComponents(drive->second.HostDirectory, parsed.Components);
     return resolved;
 }
 

@@ -13,12 +13,15 @@ struct ResolvedPath {
 
 // Existing components are matched without regard to case (an exact match preferred),
 // missing ones appended as given; "." and ".." are applied, relative paths start at the
-// current directory.
+// current directory. Bytes still held for open files are written out first, so whatever
+// looks at the host tree by path sees every byte written so far.
 ResolvedPath Resolve(const std::string& windowsPath);
 
 // The absolute form of a Windows path, with no trailing backslash except at a root.
 std::string AbsoluteWindowsPath(const std::string& windowsPath);
 
+// Letters A-Z in lower case, every other byte as it is.
+char LowerLetter(char c);
 std::string LowerCase(std::string text);
 
 } // namespace platform::headless

@@ -7,6 +7,7 @@
 
 #include "platform/DateTime.h"
 #include "platform/headless/Paths.h"
+#include "platform/headless/WriteBehind.h"
 
 namespace platform::headless {
 
@@ -36,6 +37,7 @@ std::mutex& ClockLock()
 
 void Reset()
 {
+    WriteAllHeld();
     for (const auto& [handle, file] : State().OpenFiles)
         close(file.Descriptor);
     std::lock_guard<std::mutex> guard(ClockLock());

@@ -33,7 +33,9 @@ struct OpenFile {
     std::string HostPath;
     std::string WindowsPath;
     bool Writing = false;
-    std::uint64_t BytesWritten = 0;
+    std::uint64_t BytesWritten = 0;       // accepted by WriteFileBytes, held ones included
+    std::vector<std::uint8_t> Held;       // accepted, not yet written to the host file
+    int HeldFailure = 0;                  // a host write failure of held bytes not yet reported
 };
 
 struct VirtualState {

@@ -19,7 +19,8 @@ void MapDrive(char letter, const std::string& hostDirectory, int driveType);
 void SetDriveType(char letter, int driveType);   // also for letters with no folder (no medium)
 
 // The host path that a Windows path resolves to (existing components matched without regard
-// to case, missing ones appended as given); empty if the drive is not mapped.
+// to case, missing ones appended as given); empty if the drive is not mapped. Written bytes
+// that open handles still hold are written out first, so the host file shows them all.
 std::string HostPath(const std::string& windowsPath);
 
 void SetAttributes(const std::string& windowsPath, std::uint32_t attributes); // fa* flags, e.g. faHidden

@@ -8,15 +8,19 @@ int GetDriveTypeA(const std::string& root) { return int(::GetDriveTypeA(root.c_s
 
 std::uint32_t GetLogicalDrives() { return ::GetLogicalDrives(); }
 
-std::vector<DirEntry> FindEntries(const std::string& pattern)
+// Limiting the search to directories is only a hint to the file system, so the attribute
+// still decides.
+std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOnly)
 {
     std::vector<DirEntry> entries;
     WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &data);
+    FINDEX_SEARCH_OPS searchOps = directoriesOnly ? FindExSearchLimitToDirectories : FindExSearchNameMatch;
+    HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &data, searchOps, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE)
         return entries;
     do
-        entries.push_back({data.cFileName, data.dwFileAttributes});
+        if (!directoriesOnly || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            entries.push_back({data.cFileName, data.dwFileAttributes});
     while (FindNextFileA(search, &data));
     FindClose(search);
     return entries;
