@@ -109,3 +109,29 @@ TEST_F(EnumerationTest, AttributesTellDirectoriesHiddenReadOnlyAndLinks)
     EXPECT_EQ(AttributesOf(entries, "Hidden Dir"), platform::faHidden | platform::faDirectory);
     EXPECT_EQ(AttributesOf(entries, "Junction"), platform::faDirectory | platform::faReparsePoint);
 }
+
+TEST_F(EnumerationTest, ADirectoriesOnlyListingIsTheFullListingsFolders)
+{
+    WriteHostFile(driveC_ + "/B/File.txt", "");
+    WriteHostFile(driveC_ + "/B/sub/Inner.txt", "");
+    WriteHostFile(driveC_ + "/Other.txt", "");
+    fs::create_directories(driveC_ + "/B/Hidden");
+    fs::create_directories(driveC_ + "/Target");
+    fs::create_directory_symlink(driveC_ + "/Target", driveC_ + "/B/Junction");
+    fs::create_symlink(driveC_ + "/Other.txt", driveC_ + "/B/FileLink");
+    fs::create_symlink(driveC_ + "/Gone", driveC_ + "/B/Dangling");
+    vw::SetAttributes("C:\\B\\Hidden", platform::faHidden);
+    for (const char* pattern : {"C:\\B\\*.*", "C:\\b\\*", "C:\\B\\S*", "C:\\B\\*.txt", "C:\\*.*"}) {
+        std::vector<DirEntry> folders;
+        for (const DirEntry& entry : platform::FindEntries(pattern))
+            if (entry.Attributes & platform::faDirectory)
+                folders.push_back(entry);
+        std::vector<DirEntry> listed = platform::FindEntries(pattern, true);
+        EXPECT_EQ(Names(listed), Names(folders)) << pattern;
+        for (std::size_t i = 0; i < std::min(listed.size(), folders.size()); ++i)
+            EXPECT_EQ(listed[i].Attributes, folders[i].Attributes) << pattern << " " << listed[i].Name;
+    }
+    EXPECT_EQ(Names(platform::FindEntries("C:\\B\\*.*", true)),
+              (std::vector<std::string>{".", "..", "Hidden", "Junction", "sub"}));
+    EXPECT_TRUE(platform::FindEntries("C:\\B\\File.txt\\*.*", true).empty());
+}

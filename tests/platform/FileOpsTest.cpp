@@ -133,3 +133,42 @@ TEST_F(FileOpsTest, LowLevelCallsCheckTheirHandles)
     EXPECT_EQ(platform::CloseFileHandle(reader), 0);
     EXPECT_EQ(platform::OpenFileForRead("C:\\", reader), 5);
 }
+
+TEST_F(FileOpsTest, BytesWrittenThroughAHandleAreSeenByEveryOtherCall)
+{
+    platform::FileHandle writer, reader;
+    ASSERT_EQ(platform::CreateFileForWrite("C:\\Log.bin", writer), 0);
+    const std::uint8_t first[] = {'a', 'b', 'c'};
+    ASSERT_EQ(platform::WriteFileBytes(writer, first, 3), 0);
+    ASSERT_EQ(platform::OpenFileForRead("C:\\LOG.BIN", reader), 0);
+    std::uint8_t got[8] = {};
+    std::size_t count = 0;
+    ASSERT_EQ(platform::ReadFileBytes(reader, got, sizeof got, count), 0);
+    EXPECT_EQ(std::string(got, got + count), "abc");
+    const std::uint8_t second[] = {'d', 'e'};
+    ASSERT_EQ(platform::WriteFileBytes(writer, second, 2), 0);
+    ASSERT_EQ(platform::ReadFileBytes(reader, got, sizeof got, count), 0);
+    EXPECT_EQ(std::string(got, got + count), "de");   // the reader goes on where it was
+    EXPECT_EQ(ReadFile("C:\\Log.bin"), "abcde");
+    EXPECT_EQ(platform::CloseFileHandle(reader), 0);
+    EXPECT_EQ(platform::CloseFileHandle(writer), 0);
+}
+
+TEST_F(FileOpsTest, ALongWriteInOddPiecesArrivesWholeAndInOrder)
+{
+    std::string expected;
+    for (int i = 0; i < 300000; ++i)
+        expected += char(i * 7 % 251);
+    platform::FileHandle writer;
+    ASSERT_EQ(platform::CreateFileForWrite("C:\\Big.bin", writer), 0);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(expected.data());
+    for (std::size_t offset = 0; offset < expected.size(); offset += 777) {
+        std::size_t piece = std::min<std::size_t>(777, expected.size() - offset);
+        ASSERT_EQ(platform::WriteFileBytes(writer, bytes + offset, piece), 0) << offset;
+        if (offset == 777 * 100) {
+            ASSERT_TRUE(platform::FileExists("C:\\Big.bin"));   // looks at the file midway
+        }
+    }
+    EXPECT_EQ(platform::CloseFileHandle(writer), 0);
+    EXPECT_EQ(ReadHostFile(driveC_ + "/Big.bin"), expected);
+}
