@@ -28,6 +28,10 @@ void TTabSheet::SetPageControl(TPageControl* pageControl) {
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 289, 193); }
 
+TPageControl::~TPageControl() {
+    while (!pages_.empty()) delete pages_.back();
+}
+
 void TPageControl::SetActivePage(TTabSheet* page) {
     if (page && page->PageControl() != this) return;
     if (page == activePage_) return;

@@ -25,6 +25,7 @@ private:
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* owner);
+    ~TPageControl() override;                   // destroys its sheets while their list still exists
     int PageCount() const { return int(pages_.size()); }
     TTabSheet* Pages(int index) const { return pages_.at(index); }
     TTabSheet* ActivePage() const { return activePage_; }
