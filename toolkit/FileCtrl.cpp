@@ -69,6 +69,7 @@ std::string DriveTypeText(int type) {
 
 TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
+    SetColor(clWindow);
     SetBounds(0, 0, 145, 97);
     directory_ = NormalDirectory(platform::GetCurrentDir());
     Fill(NearestExisting(directory_));
@@ -140,6 +141,7 @@ void TDirectoryListBox::Fill(const std::string& shownDirectory) {
 
 TDriveComboBox::TDriveComboBox(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
+    SetColor(clWindow);
     SetBounds(0, 0, 145, 19);
     Refresh();
 }

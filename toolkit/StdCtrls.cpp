@@ -135,6 +135,7 @@ void TRadioButton::ClickedByUser() { SetChecked(true); }
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
+    SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
 }
 
@@ -153,6 +154,7 @@ void TEdit::Changed(TChange what) {
 
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
+    SetColor(clWindow);
     SetBounds(0, 0, 145, 21);
 }
 
