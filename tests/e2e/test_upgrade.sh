@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# The upgrade path as a new user takes it, with the mouse only. First a machine whose only
+# data file is of version 3: the notice and back to "Install or upgrade?". Then an
+# installation made through the installer's own install path, beside the version-3 copy:
+# the search lists only the installed directory, Upgrade rewrites its Pictoro.Exe and leaves
+# Pictoro.Dat as it was, and Start runs it. A screenshot of every page is saved.
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/lib.sh"
+
+PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
+[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
+
+# Waits for the started application's window. Whether it shows maximised is not checked
+# here: Wine without a window manager shows this window at its normal size even when asked
+# to maximise it (the show command is checked by the headless tests).
+wait_application() {
+  e2e_wait_window "Pictoro 1.7" 60
+  e2e_log "the application's window shows, client width $E2E_CLIENT_W"
+}
+
+# Bar buttons, in client coordinates: the bar lies at 40, 451; buttons are 23 high at top 4.
+BAR_Y=466
+EXIT_X=90
+NEXT_X=703            # "&Next" and "&Upgrade", 90 wide at the right edge
+WIDE_X=688            # "&Install Now" and "&Start Pictoro", 120 wide at the right edge
+
+INSTALLED='C:\Program Files\Pictoro\'
+INSTALLED_HOST="Program Files/Pictoro"
+NEWER_HOST="Newer Pictoro"
+
+# Waits until a visible control (the header among them) shows TEXT, then lets the slide settle.
+wait_page() {
+  local deadline=$(( SECONDS + 90 ))
+  while (( SECONDS < deadline )); do
+    [ -n "$(e2e_child_with_text "$1")" ] && { sleep 0.5; return 0; }
+    sleep 0.5
+  done
+  e2e_screenshot "$E2E_TEST-no-page"
+  e2e_fail "the page \"$1\" did not show"
+}
+
+# Clicks the middle of the visible control whose text is TEXT.
+click_control() {
+  local line x y w h
+  line=$(e2e_child_with_text "$1")
+  [ -n "$line" ] || e2e_fail "no control \"$1\" on the page"
+  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
+  e2e_click $(( x + w / 2 )) $(( y + h / 2 ))
+}
+
+next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
+  e2e_click "$1" $BAR_Y
+  wait_page "$2"
+  e2e_screenshot "$3"
+}
+
+# Waits for one box and returns "CAPTION<tab>TEXT" of it.
+wait_box() {
+  local line="" i hwnd caption text buttons
+  for (( i = 0; i < 240; i++ )); do
+    line=$(e2e_boxes | head -n 1)
+    [ -n "$line" ] && break
+    sleep 0.25
+  done
+  [ -n "$line" ] || e2e_fail "no message box showed"
+  IFS=$'\t' read -r hwnd caption text buttons <<<"$line"
+  printf '%s\t%s\n' "$caption" "$text"
+}
+
+close_box() {
+  local i
+  e2e_key Return
+  for (( i = 0; i < 40; i++ )); do
+    [ -z "$(e2e_boxes)" ] && return 0
+    sleep 0.25
+  done
+  e2e_fail "the box did not close"
+}
+
+# The visible drop-down list: its handle, then its text.
+combo_line() { e2e_children | awk -F'\t' 'tolower($3) == "combobox" && $5 == 1 { print; exit }'; }
+
+to_install_page() {  # SCREENSHOT_PREFIX
+  e2e_start
+  e2e_wait_window "$E2E_CAPTION" 90
+  wait_page "Welcome"
+  e2e_screenshot "$1-1-welcome"
+  next_page $NEXT_X "Disclaimer" "$1-2-disclaimer"
+  click_control "I have read the statement above and I fully agree with this statement."
+  next_page $NEXT_X "Install or upgrade?" "$1-3-install"
+}
+
+# Through the upgrade choice to the search; the search may end before a screenshot is taken.
+start_search() {  # SCREENSHOT_PREFIX
+  click_control "&Upgrade an existing installation"
+  e2e_click $NEXT_X $BAR_Y
+  if [ -n "$(e2e_child_with_text "Searching Pictoro")" ]; then e2e_screenshot "$1-4-searching"; fi
+}
+
+# --- a machine with only a newer copy ----------------------------------------------------------
+
+e2e_begin upgrade
+mkdir -p "$E2E_C/$NEWER_HOST"
+printf '\003a newer data file' >"$E2E_C/$NEWER_HOST/Pictoro.Dat"
+printf 'a newer executable' >"$E2E_C/$NEWER_HOST/Pictoro.Exe"
+
+to_install_page upgrade-none
+start_search upgrade-none
+IFS=$'\t' read -r caption text <<<"$(wait_box)"
+e2e_screenshot upgrade-none-4-notice
+e2e_expect_eq "notice caption" "Install_Pictoro" "$caption"
+e2e_expect_eq "notice text" "No installed Pictoro versions could be found,^Mor the found Pictoro versions are newer than^Mthe one in this installation. An upgrade is^Mnot possible." "$text"
+close_box
+wait_page "Install or upgrade?"
+e2e_screenshot upgrade-none-5-back
+e2e_click $EXIT_X $BAR_Y
+e2e_wait_exit 20
+
+# --- an installation made by the installer itself --------------------------------------------
+
+to_install_page upgrade-install
+next_page $NEXT_X "Choose installation directory" upgrade-install-4-directory
+next_page $NEXT_X "Choose download directory" upgrade-install-5-download
+next_page $NEXT_X "Select your internet-connection" upgrade-install-6-connection
+click_control "&Cable Modem"
+next_page $NEXT_X "Ready to install" upgrade-install-7-go
+e2e_click $WIDE_X $BAR_Y
+wait_page "Installation of Pictoro ready"
+e2e_click $EXIT_X $BAR_Y
+e2e_wait_exit 20
+[ -f "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" ] || e2e_fail "the installation wrote no Pictoro.Dat"
+
+# An older executable, so that the rewrite shows; the data files are kept for comparison.
+printf 'an older executable' >"$E2E_C/$INSTALLED_HOST/Pictoro.Exe"
+cp "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-before.dat"
+cp "$E2E_C/$NEWER_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-newer-before.dat"
+
+# --- the upgrade -----------------------------------------------------------------------------
+
+t=upgrade
+to_install_page $t
+start_search $t
+wait_page "Ready to upgrade"
+e2e_screenshot "$t-5-start"
+IFS=$'\t' read -r combo _ _ _ _ _ _ _ _ combo_text <<<"$(combo_line)"
+[ -n "$combo" ] || e2e_fail "no drop-down list on the upgrade start page"
+e2e_expect_eq "listed directories" "$INSTALLED" "$(e2e_items "$combo")"
+e2e_expect_eq "preselected directory" "$INSTALLED" "$combo_text"
+e2e_click $NEXT_X $BAR_Y
+if [ -n "$(e2e_child_with_text "Upgrading Pictoro")" ]; then e2e_screenshot "$t-6-upgrading"; fi
+wait_page "Upgrade of Pictoro ready"
+e2e_screenshot "$t-7-ready"
+[ -z "$(e2e_boxes)" ] || e2e_fail "a box showed during the upgrade: $(e2e_boxes)"
+
+cmp -s "$PAYLOAD_IMAGE" "$E2E_C/$INSTALLED_HOST/Pictoro.Exe" || e2e_fail "Pictoro.Exe was not rewritten with the image"
+cmp -s "$E2E_OUT/upgrade-before.dat" "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" || e2e_fail "Pictoro.Dat changed"
+[ ! -e "$E2E_C/$INSTALLED_HOST/Pictoro.Exe.new" ] || e2e_fail "the temporary file was left behind"
+cmp -s "$E2E_OUT/upgrade-newer-before.dat" "$E2E_C/$NEWER_HOST/Pictoro.Dat" || e2e_fail "the newer data file changed"
+e2e_expect_eq "the newer copy's executable" "a newer executable" "$(cat "$E2E_C/$NEWER_HOST/Pictoro.Exe")"
+
+# Start runs the upgraded copy maximised, its path in quotes, and the installer ends.
+e2e_click $WIDE_X $BAR_Y
+e2e_wait_exit 30
+e2e_expect_eq "installer exit code" 0 "$E2E_EXIT_CODE"
+wait_application
+command_line=$(e2e_children | awk -F'\t' '$10 == "Command line:" { getline; print $10; exit }')
+e2e_expect_eq "command line" "\"${INSTALLED}Pictoro.Exe\"" "$command_line"
+e2e_screenshot "$t-8-application"
+e2e_log "upgrade path: notice without copies, one copy listed, Pictoro.Exe rewritten, Pictoro.Dat kept"
