@@ -1,0 +1,252 @@
+#!/usr/bin/env bash
+# Two fresh installations as a new user makes them, with the mouse and the keyboard only:
+# one with every default, one into a typed directory without the desktop shortcut. Checks
+# the refusal boxes, Pictoro.Exe, Pictoro.Dat (through pictoro-dat), the links, and that
+# Start runs the installed application maximised with its path in quotes. A screenshot of
+# every page is saved.
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/lib.sh"
+source "$here/shelllink.sh"
+
+PICTORO_DAT=${PICTORO_DAT:-$E2E_ROOT/build/native/tools/pictoro-dat/pictoro-dat}
+PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
+[ -x "$PICTORO_DAT" ] || e2e_fail "$PICTORO_DAT not built"
+[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
+
+# Bar buttons, in client coordinates: the bar lies at 40, 451; buttons are 23 high at top 4.
+BAR_Y=466
+NEXT_X=703
+WIDE_X=688            # "&Install Now" and "&Start Pictoro", 120 wide at the right edge
+
+# Clicks at X, Y of the client area, coming from a few pixels above: a move to where the
+# pointer already is would wait for a motion that never comes.
+click_at() {
+  e2e_hover "$1" $(( $2 - 3 ))
+  e2e_click "$1" "$2"
+}
+
+bar_click() { click_at "$1" $BAR_Y; }
+
+# --- what the window shows -----------------------------------------------------------------
+
+# Waits until the header (a panel window) shows TEXT, then lets the slide settle.
+wait_page() {
+  local i
+  for (( i = 0; i < 60; i++ )); do
+    [ -n "$(e2e_child_with_text "$1")" ] && { sleep 0.5; return 0; }
+    sleep 0.5
+  done
+  e2e_fail "the page \"$1\" did not show"
+}
+
+# Clicks the middle of the visible control whose text is TEXT.
+click_control() {
+  local line x y w h
+  line=$(e2e_child_with_text "$1")
+  [ -n "$line" ] || e2e_fail "no control \"$1\" on the page"
+  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
+  click_at $(( x + w / 2 )) $(( y + h / 2 ))
+}
+
+# The text of the visible edit field.
+edit_text() {
+  e2e_children | awk -F'\t' 'tolower($3) == "edit" && $5 == 1 { print $10; exit }'
+}
+
+# Clicks into the edit field and types TEXT over what it holds.
+type_directory() {
+  local line x y w h
+  line=$(e2e_children | awk -F'\t' 'tolower($3) == "edit" && $5 == 1 { print; exit }')
+  [ -n "$line" ] || e2e_fail "no edit field on the page"
+  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
+  click_at $(( x + w / 2 )) $(( y + h / 2 ))
+  e2e_key End shift+Home BackSpace
+  e2e_type "$1"
+}
+
+# Waits for the error box, checks caption and TEXT (carriage returns as ^M), saves a
+# screenshot NAME, closes it with Enter.
+expect_refusal() {
+  local expected=$1 name=$2 line="" i hwnd caption text buttons
+  for (( i = 0; i < 40; i++ )); do
+    line=$(e2e_boxes | head -n 1)
+    [ -n "$line" ] && break
+    sleep 0.25
+  done
+  [ -n "$line" ] || e2e_fail "no box for: $expected"
+  IFS=$'\t' read -r hwnd caption text buttons <<<"$line"
+  e2e_expect_eq "box caption" "Install_Pictoro" "$caption"
+  e2e_expect_eq "box text" "$expected" "$text"
+  e2e_screenshot "$name"
+  e2e_key Return
+  for (( i = 0; i < 40; i++ )); do
+    [ -z "$(e2e_boxes)" ] && return 0
+    sleep 0.25
+  done
+  e2e_fail "the box \"$expected\" did not close"
+}
+
+next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
+  bar_click "$1"
+  wait_page "$2"
+  e2e_screenshot "$3"
+}
+
+# --- what the installation left on drive C: ---------------------------------------------------
+
+# The folder of the user's profile (not the shared one) that ends in PATH_END, e.g.
+# "Start Menu/Programs".
+user_folder() {
+  find "$E2E_C/users/$(id -un)/" -path "*/$1" -type d 2>/dev/null | head -n 1
+}
+
+expect_link() {  # FILE TARGET ARGUMENTS DESCRIPTION ICON_INDEX
+  [ -f "$1" ] || e2e_fail "link $1 missing"
+  local target arguments description icon_location icon_index
+  IFS='|' read -r target arguments description icon_location icon_index <<<"$(lnk_fields "$1")"
+  e2e_expect_eq "$1 target" "$2" "$target"
+  e2e_expect_eq "$1 arguments" "$3" "$arguments"
+  e2e_expect_eq "$1 description" "$4" "$description"
+  e2e_expect_eq "$1 icon index" "$5" "$icon_index"
+  if [ "$5" -ge 0 ]; then e2e_expect_eq "$1 icon file" "$2" "$icon_location"; fi
+}
+
+# INSTALL_DIR (Windows, with backslash) DOWNLOAD_DIR CONNECTION DESKTOP(yes|no)
+expect_installation() {
+  local dir=$1 host_dir exe programs desktop
+  host_dir=$E2E_C/$(printf '%s' "${dir#C:\\}" | tr '\\' '/')
+  exe=$dir'Pictoro.Exe'
+  cmp -s "$PAYLOAD_IMAGE" "$host_dir/Pictoro.Exe" || e2e_fail "Pictoro.Exe differs from the image"
+  e2e_expect_eq "Pictoro.Exe size" 2495488 "$(stat -c %s "$host_dir/Pictoro.Exe")"
+  [ ! -e "$host_dir/Cache" ] || e2e_fail "a cache directory was made"
+
+  local reference=$E2E_OUT/$E2E_TEST-reference.dat
+  "$PICTORO_DAT" init --install-dir "$dir" --download-dir "$2" --connection "$3" "$reference" ||
+    e2e_fail "pictoro-dat init failed"
+  "$PICTORO_DAT" dump "$host_dir/Pictoro.Dat" | grep -v keySeedLength >"$E2E_OUT/$E2E_TEST-dat.json" ||
+    e2e_fail "pictoro-dat cannot read Pictoro.Dat"
+  "$PICTORO_DAT" dump "$reference" | grep -v keySeedLength | diff - "$E2E_OUT/$E2E_TEST-dat.json" >&2 ||
+    e2e_fail "Pictoro.Dat holds other content than expected"
+
+  programs=$(user_folder "Start Menu/Programs/Pictoro")
+  [ -n "$programs" ] || e2e_fail "no start-menu folder Pictoro"
+  mkdir -p "$E2E_OUT/$E2E_TEST-links"
+  cp "$programs"/*.Lnk "$E2E_OUT/$E2E_TEST-links/" || true
+  expect_link "$programs/Pictoro.Lnk" "$exe" "" "Pictoro" 0
+  expect_link "$programs/Uninstal.Lnk" "$exe" "/Uninstall" "Uninstall Pictoro" 1
+  # Wine reads the web address as a path relative to the working directory; what the link
+  # holds as its target is the shell's business. Description and the unset icon are ours.
+  [ -f "$programs/website.Lnk" ] || e2e_fail "no link for the web page"
+  local web
+  web=$(lnk_fields "$programs/website.Lnk")
+  e2e_expect_eq "website link description" "Pictoro Website" "$(cut -d'|' -f3 <<<"$web")"
+  e2e_expect_eq "website link icon file" "" "$(cut -d'|' -f4 <<<"$web")"
+  case $(cut -d'|' -f1 <<<"$web") in
+    *'www.korvane.example\pictoro' | 'http://www.korvane.example/pictoro') ;;
+    *) e2e_fail "website link target: $web" ;;
+  esac
+  desktop=$(user_folder Desktop)
+  if [ "$4" = yes ]; then
+    expect_link "$desktop/Pictoro.Lnk" "$exe" "" "Pictoro" 0
+  else
+    [ ! -e "$desktop/Pictoro.Lnk" ] || e2e_fail "a desktop link was made"
+  fi
+}
+
+# Clicks Start; the installer ends and the application shows maximised with the quoted path.
+expect_start() {
+  local command_line
+  bar_click $WIDE_X
+  e2e_wait_exit 30
+  e2e_wait_window "Pictoro 1.7" 60
+  # Wine in Xvfb without a window manager shows a maximised window at its normal size, so the
+  # size tells nothing here; the show command is the platform test's to check.
+  e2e_log "the application shows with a client area of ${E2E_CLIENT_W}x${E2E_CLIENT_H}"
+  command_line=$(e2e_children | awk -F'\t' '$10 == "Command line:" { getline; print $10; exit }')
+  e2e_expect_eq "command line" "\"$1Pictoro.Exe\"" "$command_line"
+  e2e_screenshot "$E2E_TEST-application"
+  timeout 10 "$E2E_WINESERVER" -k || true
+}
+
+# --- the pages -------------------------------------------------------------------------------
+
+# Wine links the profile's Desktop, Documents and the like to the host's home folder; make
+# them folders of the prefix, so that the desktop link lands on drive C: and nowhere else.
+detach_profile_folders() {
+  local link
+  for link in "$E2E_C/users/$(id -un)"/*; do
+    [ -L "$link" ] || continue
+    rm "$link"
+    mkdir "$link"
+  done
+}
+
+through_dialogue_pages() {  # TEST_NAME
+  local t=$1
+  detach_profile_folders
+  e2e_start
+  e2e_wait_window "$E2E_CAPTION" 90
+  wait_page "Welcome"
+  e2e_screenshot "$t-1-welcome"
+  next_page $NEXT_X "Disclaimer" "$t-2-disclaimer"
+  bar_click $NEXT_X
+  expect_refusal "You can only install Pictoro in case you agree to this statement.^MCheck the checkbox to confirm.^MOtherwise please press Exit." "$t-2-refusal"
+  click_control "I have read the statement above and I fully agree with this statement."
+  next_page $NEXT_X "Install or upgrade?" "$t-3-install"
+}
+
+install_with_defaults() {
+  e2e_begin install-defaults
+  local t=install-defaults
+  through_dialogue_pages $t
+  next_page $NEXT_X "Choose installation directory" "$t-4-directory"
+  e2e_expect_eq "proposed directory" 'C:\Program Files\Pictoro\' "$(edit_text)"
+  next_page $NEXT_X "Choose download directory" "$t-5-download"
+  e2e_expect_eq "proposed download directory" 'C:\Images\' "$(edit_text)"
+  next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
+  bar_click $NEXT_X
+  expect_refusal "Choose a connection first." "$t-6-refusal"
+  click_control "&Cable Modem"
+  next_page $NEXT_X "Ready to install" "$t-7-go"
+  bar_click $WIDE_X
+  wait_page "Installing Pictoro"
+  e2e_screenshot "$t-8-installing"
+  wait_page "Installation of Pictoro ready"
+  e2e_screenshot "$t-9-ready"
+  [ -z "$(e2e_boxes)" ] || e2e_fail "a box showed during the installation: $(e2e_boxes)"
+  expect_installation 'C:\Program Files\Pictoro\' 'C:\Images\' 4 yes
+  expect_start 'C:\Program Files\Pictoro\'
+}
+
+install_into_typed_directory() {
+  e2e_fresh_prefix install-typed
+  local t=install-typed
+  mkdir -p "$E2E_C/Old Pictoro"
+  printf 'earlier' >"$E2E_C/Old Pictoro/Pictoro.Dat"
+  through_dialogue_pages $t
+  click_control "&Create a shortcut on the desktop"
+  next_page $NEXT_X "Choose installation directory" "$t-4-directory"
+  type_directory "C:"
+  bar_click $NEXT_X
+  expect_refusal "Invalid directory." "$t-4-invalid"
+  type_directory '  C:\Old Pictoro'
+  bar_click $NEXT_X
+  expect_refusal 'Cannot install Pictoro in C:\Old Pictoro\^Mbecause it already exists there. You can:^M- Delete it or uninstall it first, ^M- Go back and choose upgrade instead of install.' "$t-4-exists"
+  type_directory 'C:\Apps\My Pictoro'
+  next_page $NEXT_X "Choose download directory" "$t-5-download"
+  type_directory 'C:\Pics'
+  next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
+  click_control "I &don't know"
+  next_page $NEXT_X "Ready to install" "$t-7-go"
+  bar_click $WIDE_X
+  wait_page "Installation of Pictoro ready"
+  e2e_screenshot "$t-9-ready"
+  expect_installation 'C:\Apps\My Pictoro\' 'C:\Pics' 5 no
+  expect_start 'C:\Apps\My Pictoro\'
+}
+
+install_with_defaults
+timeout 30 "$E2E_WINESERVER" -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+install_into_typed_directory
