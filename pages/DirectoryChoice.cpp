@@ -1,7 +1,6 @@
 #include "pages/DirectoryChoice.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "pages/PageControls.h"
 #include "platform/Exceptions.h"

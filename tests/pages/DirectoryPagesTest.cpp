@@ -1,4 +1,6 @@
 // The installation-directory and download-directory pages.
+#include <cctype>
+
 #include "WizardFixture.h"
 #include "pages/DirectoryChoice.h"
 #include "pages/PNL_InstallChooseDir.h"
