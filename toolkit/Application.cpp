@@ -1,10 +1,26 @@
 // The application object, its default exception handler and the simple message box.
+#include <cstdlib>
+
 #include "platform/Platform.h"
 #include "toolkit/Backend.h"
 #include "toolkit/Classes.h"
 #include "toolkit/Forms.h"
 
 TApplication* Application = nullptr;
+
+namespace {
+
+// COM stays initialised until the application object goes or the program ends, whichever
+// comes first: a program that halts never destroys its application object.
+bool comInitialised = false;
+
+void UninitializeCom() {
+    if (!comInitialised) return;
+    comInitialised = false;
+    platform::CoUninitializeApartment();
+}
+
+} // namespace
 
 std::string WithFullStop(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
@@ -16,12 +32,14 @@ TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication() {
     while (!Components().empty()) delete Components().back();
-    if (comInitialised_) platform::CoUninitializeApartment();
+    UninitializeCom();
     if (Application == this) Application = nullptr;
 }
 
 void TApplication::Initialize() {
-    comInitialised_ = platform::CoInitializeApartment();
+    static const bool registered = std::atexit(UninitializeCom) == 0;
+    (void)registered;
+    comInitialised = platform::CoInitializeApartment();
     backend::ApplicationStarting();
 }
 

@@ -67,7 +67,7 @@ constexpr int idOK = 1;
 class TApplication : public TComponent {
 public:
     TApplication();
-    ~TApplication() override;                  // uninitialises COM if Initialize initialised it
+    ~TApplication() override;                  // uninitialises COM if Initialize initialised it (or at program end)
 
     void Initialize();                          // initialises COM for the GUI thread
     const std::string& Title() const { return title_; }
@@ -100,7 +100,6 @@ public:
 private:
     std::string title_;
     bool terminated_ = false;
-    bool comInitialised_ = false;
 };
 
 extern TApplication* Application;
