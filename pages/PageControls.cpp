@@ -6,10 +6,9 @@ TLabel* PlaceLabel(TComponent* page, TWinControl* parent, const std::string& nam
                    int height, const std::string& caption) {
     TLabel* label = new TLabel(page);
     label->Name = name;
-    label->SetAutoSize(false);
     label->SetParent(parent);
     label->SetBounds(left, top, width, height);
-    label->SetCaption(caption);
+    label->SetCaption(caption);   // an auto-sized label then fits its text in the real font
     return label;
 }
 

@@ -17,7 +17,7 @@ T* PlaceControl(TComponent* page, TWinControl* parent, const std::string& name, 
     return control;
 }
 
-// A label of fixed size.
+// A label at its design place; it takes the size of its text in the font it shows.
 TLabel* PlaceLabel(TComponent* page, TWinControl* parent, const std::string& name, int left, int top, int width,
                    int height, const std::string& caption);
 // A label that takes the size of its text.

@@ -60,8 +60,20 @@ e2e_boot_base_prefix() {
     e2e_fail "wineboot failed or timed out (see $E2E_OUT/wineboot.log)"
   WINEPREFIX=$E2E_BASE_PREFIX timeout 60 "$E2E_WINESERVER" -w || e2e_fail "wineserver did not end"
   rm -f "$E2E_BASE_PREFIX/dosdevices/z:"
+  e2e_detach_profile_folders "$E2E_BASE_PREFIX/drive_c/users/$(id -un)"
   [ -d "$E2E_BASE_PREFIX/drive_c/windows" ] || e2e_fail "wineboot made no drive C:"
   e2e_log "booted a fresh Wine prefix in $(( SECONDS - started )) s"
+}
+
+# Wine links the profile's Desktop, Documents and the like to the host's home folder; make
+# them folders of the prefix, so that what the installer puts there lands on drive C: only.
+e2e_detach_profile_folders() {  # PROFILE_DIR
+  local link
+  for link in "$1"/*; do
+    [ -L "$link" ] || continue
+    rm "$link"
+    mkdir "$link"
+  done
 }
 
 # Gives the test NAME its own copy of the base prefix with the installer and the probe in
@@ -178,6 +190,15 @@ e2e_click() {
   e2e_hover "$1" "$2"
   timeout 10 xdotool click "${3:-1}" || e2e_fail "click at $1,$2 failed"
   sleep 0.3
+}
+
+# Clicks the middle of the visible control whose text is TEXT.
+e2e_click_control() {
+  local line x y w h
+  line=$(e2e_child_with_text "$1")
+  [ -n "$line" ] || e2e_fail "no control \"$1\" on the page"
+  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
+  e2e_click $(( x + w / 2 )) $(( y + h / 2 ))
 }
 
 # Presses KEYS (xdotool names: Return, Tab, alt+n ...).

@@ -40,15 +40,6 @@ wait_page() {
   e2e_fail "the page \"$1\" did not show"
 }
 
-# Clicks the middle of the visible control whose text is TEXT.
-click_control() {
-  local line x y w h
-  line=$(e2e_child_with_text "$1")
-  [ -n "$line" ] || e2e_fail "no control \"$1\" on the page"
-  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
-  click_at $(( x + w / 2 )) $(( y + h / 2 ))
-}
-
 # The text of the visible edit field.
 edit_text() {
   e2e_children | awk -F'\t' 'tolower($3) == "edit" && $5 == 1 { print $10; exit }'
@@ -171,20 +162,8 @@ expect_start() {
 
 # --- the pages -------------------------------------------------------------------------------
 
-# Wine links the profile's Desktop, Documents and the like to the host's home folder; make
-# them folders of the prefix, so that the desktop link lands on drive C: and nowhere else.
-detach_profile_folders() {
-  local link
-  for link in "$E2E_C/users/$(id -un)"/*; do
-    [ -L "$link" ] || continue
-    rm "$link"
-    mkdir "$link"
-  done
-}
-
 through_dialogue_pages() {  # TEST_NAME
   local t=$1
-  detach_profile_folders
   e2e_start
   e2e_wait_window "$E2E_CAPTION" 90
   wait_page "Welcome"
@@ -192,7 +171,7 @@ through_dialogue_pages() {  # TEST_NAME
   next_page $NEXT_X "Disclaimer" "$t-2-disclaimer"
   bar_click $NEXT_X
   expect_refusal "You can only install Pictoro in case you agree to this statement.^MCheck the checkbox to confirm.^MOtherwise please press Exit." "$t-2-refusal"
-  click_control "I have read the statement above and I fully agree with this statement."
+  e2e_click_control "I have read the statement above and I fully agree with this statement."
   next_page $NEXT_X "Install or upgrade?" "$t-3-install"
 }
 
@@ -207,7 +186,7 @@ install_with_defaults() {
   next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
   bar_click $NEXT_X
   expect_refusal "Choose a connection first." "$t-6-refusal"
-  click_control "&Cable Modem"
+  e2e_click_control "&Cable Modem"
   next_page $NEXT_X "Ready to install" "$t-7-go"
   bar_click $WIDE_X
   wait_page "Installing Pictoro"
@@ -225,7 +204,7 @@ install_into_typed_directory() {
   mkdir -p "$E2E_C/Old Pictoro"
   printf 'earlier' >"$E2E_C/Old Pictoro/Pictoro.Dat"
   through_dialogue_pages $t
-  click_control "&Create a shortcut on the desktop"
+  e2e_click_control "&Create a shortcut on the desktop"
   next_page $NEXT_X "Choose installation directory" "$t-4-directory"
   type_directory "C:"
   bar_click $NEXT_X
@@ -237,7 +216,7 @@ install_into_typed_directory() {
   next_page $NEXT_X "Choose download directory" "$t-5-download"
   type_directory 'C:\Pics'
   next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
-  click_control "I &don't know"
+  e2e_click_control "I &don't know"
   next_page $NEXT_X "Ready to install" "$t-7-go"
   bar_click $WIDE_X
   wait_page "Installation of Pictoro ready"

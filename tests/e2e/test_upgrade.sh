@@ -40,15 +40,6 @@ wait_page() {
   e2e_fail "the page \"$1\" did not show"
 }
 
-# Clicks the middle of the visible control whose text is TEXT.
-click_control() {
-  local line x y w h
-  line=$(e2e_child_with_text "$1")
-  [ -n "$line" ] || e2e_fail "no control \"$1\" on the page"
-  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
-  e2e_click $(( x + w / 2 )) $(( y + h / 2 ))
-}
-
 next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
   e2e_click "$1" $BAR_Y
   wait_page "$2"
@@ -87,13 +78,13 @@ to_install_page() {  # SCREENSHOT_PREFIX
   wait_page "Welcome"
   e2e_screenshot "$1-1-welcome"
   next_page $NEXT_X "Disclaimer" "$1-2-disclaimer"
-  click_control "I have read the statement above and I fully agree with this statement."
+  e2e_click_control "I have read the statement above and I fully agree with this statement."
   next_page $NEXT_X "Install or upgrade?" "$1-3-install"
 }
 
 # Through the upgrade choice to the search; the search may end before a screenshot is taken.
 start_search() {  # SCREENSHOT_PREFIX
-  click_control "&Upgrade an existing installation"
+  e2e_click_control "&Upgrade an existing installation"
   e2e_click $NEXT_X $BAR_Y
   if [ -n "$(e2e_child_with_text "Searching Pictoro")" ]; then e2e_screenshot "$1-4-searching"; fi
 }
@@ -123,7 +114,7 @@ to_install_page upgrade-install
 next_page $NEXT_X "Choose installation directory" upgrade-install-4-directory
 next_page $NEXT_X "Choose download directory" upgrade-install-5-download
 next_page $NEXT_X "Select your internet-connection" upgrade-install-6-connection
-click_control "&Cable Modem"
+e2e_click_control "&Cable Modem"
 next_page $NEXT_X "Ready to install" upgrade-install-7-go
 e2e_click $WIDE_X $BAR_Y
 wait_page "Installation of Pictoro ready"
