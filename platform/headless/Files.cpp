@@ -67,18 +67,26 @@ OpenFile* FindOpen(FileHandle handle)
     return found == State().OpenFiles.end() ? nullptr : &found->second;
 }
 
+// What refuses to open a path for reading or writing alike: a bad path, an injected fault,
+// a directory. Fills file.
+int OpenRefusal(const std::string& path, ResolvedPath& file)
+{
+    file = Resolve(path);
+    if (file.Code != ioOK)
+        return file.Code;
+    if (int fault = AccessFaultCode(file.Windows))
+        return fault;
+    return HostIsDirectory(file.Host) ? ioAccessDenied : ioOK;
+}
+
 } // namespace
 
 int CreateFileForWrite(const std::string& path, FileHandle& handle)
 {
     handle = NoFile;
-    ResolvedPath file = Resolve(path);
-    if (file.Code != ioOK)
-        return file.Code;
-    if (int fault = AccessFaultCode(file.Windows))
-        return fault;
-    if (HostIsDirectory(file.Host))
-        return ioAccessDenied;
+    ResolvedPath file;
+    if (int refused = OpenRefusal(path, file))
+        return refused;
     // Like CREATE_ALWAYS with normal attributes: a read-only, hidden or system file is refused.
     if (HostExists(file.Host) && (EntryAttributes(file.Host) & (faReadOnly | faHidden | faSysFile)))
         return ioAccessDenied;
@@ -90,13 +98,9 @@ int CreateFileForWrite(const std::string& path, FileHandle& handle)
 int OpenFileForRead(const std::string& path, FileHandle& handle)
 {
     handle = NoFile;
-    ResolvedPath file = Resolve(path);
-    if (file.Code != ioOK)
-        return file.Code;
-    if (int fault = AccessFaultCode(file.Windows))
-        return fault;
-    if (HostIsDirectory(file.Host))
-        return ioAccessDenied;
+    ResolvedPath file;
+    if (int refused = OpenRefusal(path, file))
+        return refused;
     if (!HostExists(file.Host))
         return MissingCode(file.Host);
     return OpenHandle(file, O_RDONLY, false, handle);
