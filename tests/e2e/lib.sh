@@ -192,6 +192,17 @@ e2e_click() {
   sleep 0.3
 }
 
+# Waits until a visible control (the header among them) shows TEXT, then lets the slide settle.
+e2e_wait_page() {
+  local deadline=$(( SECONDS + 90 ))
+  while (( SECONDS < deadline )); do
+    [ -n "$(e2e_child_with_text "$1")" ] && { sleep 0.5; return 0; }
+    sleep 0.5
+  done
+  e2e_screenshot "$E2E_TEST-no-page"
+  e2e_fail "the page \"$1\" did not show"
+}
+
 # Clicks the middle of the visible control whose text is TEXT.
 e2e_click_control() {
   local line x y w h

@@ -30,16 +30,6 @@ bar_click() { click_at "$1" $BAR_Y; }
 
 # --- what the window shows -----------------------------------------------------------------
 
-# Waits until the header (a panel window) shows TEXT, then lets the slide settle.
-wait_page() {
-  local i
-  for (( i = 0; i < 60; i++ )); do
-    [ -n "$(e2e_child_with_text "$1")" ] && { sleep 0.5; return 0; }
-    sleep 0.5
-  done
-  e2e_fail "the page \"$1\" did not show"
-}
-
 # The text of the visible edit field.
 edit_text() {
   e2e_children | awk -F'\t' 'tolower($3) == "edit" && $5 == 1 { print $10; exit }'
@@ -80,7 +70,7 @@ expect_refusal() {
 
 next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
   bar_click "$1"
-  wait_page "$2"
+  e2e_wait_page "$2"
   e2e_screenshot "$3"
 }
 
@@ -166,7 +156,7 @@ through_dialogue_pages() {  # TEST_NAME
   local t=$1
   e2e_start
   e2e_wait_window "$E2E_CAPTION" 90
-  wait_page "Welcome"
+  e2e_wait_page "Welcome"
   e2e_screenshot "$t-1-welcome"
   next_page $NEXT_X "Disclaimer" "$t-2-disclaimer"
   bar_click $NEXT_X
@@ -189,9 +179,9 @@ install_with_defaults() {
   e2e_click_control "&Cable Modem"
   next_page $NEXT_X "Ready to install" "$t-7-go"
   bar_click $WIDE_X
-  wait_page "Installing Pictoro"
+  e2e_wait_page "Installing Pictoro"
   e2e_screenshot "$t-8-installing"
-  wait_page "Installation of Pictoro ready"
+  e2e_wait_page "Installation of Pictoro ready"
   e2e_screenshot "$t-9-ready"
   [ -z "$(e2e_boxes)" ] || e2e_fail "a box showed during the installation: $(e2e_boxes)"
   expect_installation 'C:\Program Files\Pictoro\' 'C:\Images\' 4 yes
@@ -219,7 +209,7 @@ install_into_typed_directory() {
   e2e_click_control "I &don't know"
   next_page $NEXT_X "Ready to install" "$t-7-go"
   bar_click $WIDE_X
-  wait_page "Installation of Pictoro ready"
+  e2e_wait_page "Installation of Pictoro ready"
   e2e_screenshot "$t-9-ready"
   expect_installation 'C:\Apps\My Pictoro\' 'C:\Pics' 5 no
   expect_start 'C:\Apps\My Pictoro\'

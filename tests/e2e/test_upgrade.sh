@@ -29,20 +29,9 @@ INSTALLED='C:\Program Files\Pictoro\'
 INSTALLED_HOST="Program Files/Pictoro"
 NEWER_HOST="Newer Pictoro"
 
-# Waits until a visible control (the header among them) shows TEXT, then lets the slide settle.
-wait_page() {
-  local deadline=$(( SECONDS + 90 ))
-  while (( SECONDS < deadline )); do
-    [ -n "$(e2e_child_with_text "$1")" ] && { sleep 0.5; return 0; }
-    sleep 0.5
-  done
-  e2e_screenshot "$E2E_TEST-no-page"
-  e2e_fail "the page \"$1\" did not show"
-}
-
 next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
   e2e_click "$1" $BAR_Y
-  wait_page "$2"
+  e2e_wait_page "$2"
   e2e_screenshot "$3"
 }
 
@@ -75,7 +64,7 @@ combo_line() { e2e_children | awk -F'\t' 'tolower($3) == "combobox" && $5 == 1 {
 to_install_page() {  # SCREENSHOT_PREFIX
   e2e_start
   e2e_wait_window "$E2E_CAPTION" 90
-  wait_page "Welcome"
+  e2e_wait_page "Welcome"
   e2e_screenshot "$1-1-welcome"
   next_page $NEXT_X "Disclaimer" "$1-2-disclaimer"
   e2e_click_control "I have read the statement above and I fully agree with this statement."
@@ -103,7 +92,7 @@ e2e_screenshot upgrade-none-4-notice
 e2e_expect_eq "notice caption" "Install_Pictoro" "$caption"
 e2e_expect_eq "notice text" "No installed Pictoro versions could be found,^Mor the found Pictoro versions are newer than^Mthe one in this installation. An upgrade is^Mnot possible." "$text"
 close_box
-wait_page "Install or upgrade?"
+e2e_wait_page "Install or upgrade?"
 e2e_screenshot upgrade-none-5-back
 e2e_click $EXIT_X $BAR_Y
 e2e_wait_exit 20
@@ -117,7 +106,7 @@ next_page $NEXT_X "Select your internet-connection" upgrade-install-6-connection
 e2e_click_control "&Cable Modem"
 next_page $NEXT_X "Ready to install" upgrade-install-7-go
 e2e_click $WIDE_X $BAR_Y
-wait_page "Installation of Pictoro ready"
+e2e_wait_page "Installation of Pictoro ready"
 e2e_click $EXIT_X $BAR_Y
 e2e_wait_exit 20
 [ -f "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" ] || e2e_fail "the installation wrote no Pictoro.Dat"
@@ -132,7 +121,7 @@ cp "$E2E_C/$NEWER_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-newer-before.dat"
 t=upgrade
 to_install_page $t
 start_search $t
-wait_page "Ready to upgrade"
+e2e_wait_page "Ready to upgrade"
 e2e_screenshot "$t-5-start"
 IFS=$'\t' read -r combo _ _ _ _ _ _ _ _ combo_text <<<"$(combo_line)"
 [ -n "$combo" ] || e2e_fail "no drop-down list on the upgrade start page"
@@ -140,7 +129,7 @@ e2e_expect_eq "listed directories" "$INSTALLED" "$(e2e_items "$combo")"
 e2e_expect_eq "preselected directory" "$INSTALLED" "$combo_text"
 e2e_click $NEXT_X $BAR_Y
 if [ -n "$(e2e_child_with_text "Upgrading Pictoro")" ]; then e2e_screenshot "$t-6-upgrading"; fi
-wait_page "Upgrade of Pictoro ready"
+e2e_wait_page "Upgrade of Pictoro ready"
 e2e_screenshot "$t-7-ready"
 [ -z "$(e2e_boxes)" ] || e2e_fail "a box showed during the upgrade: $(e2e_boxes)"
 
