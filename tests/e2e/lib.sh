@@ -203,6 +203,19 @@ e2e_wait_page() {
   e2e_fail "the page \"$1\" did not show"
 }
 
+# Waits for a message box and prints "CAPTION<tab>TEXT" of it.
+e2e_wait_box() {
+  local line="" i hwnd caption text buttons
+  for (( i = 0; i < 240; i++ )); do
+    line=$(e2e_boxes | head -n 1)
+    [ -n "$line" ] && break
+    sleep 0.25
+  done
+  [ -n "$line" ] || e2e_fail "no message box showed"
+  IFS=$'\t' read -r hwnd caption text buttons <<<"$line"
+  printf '%s\t%s\n' "$caption" "$text"
+}
+
 # Clicks the middle of the visible control whose text is TEXT.
 e2e_click_control() {
   local line x y w h

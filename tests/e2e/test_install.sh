@@ -49,14 +49,8 @@ type_directory() {
 # Waits for the error box, checks caption and TEXT (carriage returns as ^M), saves a
 # screenshot NAME, closes it with Enter.
 expect_refusal() {
-  local expected=$1 name=$2 line="" i hwnd caption text buttons
-  for (( i = 0; i < 40; i++ )); do
-    line=$(e2e_boxes | head -n 1)
-    [ -n "$line" ] && break
-    sleep 0.25
-  done
-  [ -n "$line" ] || e2e_fail "no box for: $expected"
-  IFS=$'\t' read -r hwnd caption text buttons <<<"$line"
+  local expected=$1 name=$2 i caption text
+  IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
   e2e_expect_eq "box caption" "Install_Pictoro" "$caption"
   e2e_expect_eq "box text" "$expected" "$text"
   e2e_screenshot "$name"

@@ -35,19 +35,6 @@ next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
   e2e_screenshot "$3"
 }
 
-# Waits for one box and returns "CAPTION<tab>TEXT" of it.
-wait_box() {
-  local line="" i hwnd caption text buttons
-  for (( i = 0; i < 240; i++ )); do
-    line=$(e2e_boxes | head -n 1)
-    [ -n "$line" ] && break
-    sleep 0.25
-  done
-  [ -n "$line" ] || e2e_fail "no message box showed"
-  IFS=$'\t' read -r hwnd caption text buttons <<<"$line"
-  printf '%s\t%s\n' "$caption" "$text"
-}
-
 close_box() {
   local i
   e2e_key Return
@@ -87,7 +74,7 @@ printf 'a newer executable' >"$E2E_C/$NEWER_HOST/Pictoro.Exe"
 
 to_install_page upgrade-none
 start_search upgrade-none
-IFS=$'\t' read -r caption text <<<"$(wait_box)"
+IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
 e2e_screenshot upgrade-none-4-notice
 e2e_expect_eq "notice caption" "Install_Pictoro" "$caption"
 e2e_expect_eq "notice text" "No installed Pictoro versions could be found,^Mor the found Pictoro versions are newer than^Mthe one in this installation. An upgrade is^Mnot possible." "$text"
