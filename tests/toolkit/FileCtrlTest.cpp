@@ -1,6 +1,7 @@
 // The directory list and drive selector over a virtual drive.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/Platform.h"
@@ -12,14 +13,17 @@ namespace {
 
 class DirectoryList : public ::testing::Test {
 protected:
-    std::filesystem::path root = std::filesystem::path(::testing::TempDir()) / "toolkit-dirlist";
+    std::filesystem::path root;
     headless::ApplicationScope app;
     TDirectoryListBox* list = nullptr;
     TDriveComboBox* drives = nullptr;
     int changes = 0;
 
+    // ctest runs the cases in parallel processes, so each has a directory of its own
     void SetUp() override {
-        std::filesystem::remove_all(root);
+        std::string pattern = (std::filesystem::temp_directory_path() / "toolkit-dirlist-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root = pattern;
         platform::headless::Reset();
         platform::headless::MapDrive('C', (root / "c").string(), platform::DriveFixed);
         platform::headless::MapDrive('D', (root / "d").string(), platform::DriveFixed);
@@ -33,7 +37,7 @@ protected:
         drives->SetDirList(list);
         list->OnChange = [this](TObject*) { ++changes; };
     }
-    void TearDown() override { std::filesystem::remove_all(root); }
+    void TearDown() override { if (!root.empty()) std::filesystem::remove_all(root); }
 };
 
 TEST_F(DirectoryList, ShowsThePathDownToTheDirectoryThenItsSubdirectories) {
