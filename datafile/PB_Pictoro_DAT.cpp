@@ -1,7 +1,5 @@
 #include "datafile/PB_Pictoro_DAT.h"
 
-#include <cmath>
-
 #include "datafile/LIB_Data1_ReadWrite.h"
 #include "datafile/LIB_TextPacker.h"
 #include "datafile/PB_SiteDirectory.h"
@@ -164,17 +162,12 @@ int ThreadsForConnection(int connectionKind)
     }
 }
 
-unsigned NinetyNinePercentOf(unsigned progressMaximum)
-{
-    return static_cast<unsigned>(std::nearbyint(progressMaximum / 100.0 * 99));   // ties to even
-}
-
 std::string TemporaryFileFor(const std::string& fileName)
 {
     return fileName + ".tmp";
 }
 
-void WriteInitialDataFile(const std::string& fileName, const TWizardChoices& choices, unsigned progressMaximum,
+void WriteInitialDataFile(const std::string& fileName, const TWizardChoices& choices, unsigned progressPosition,
                           const std::function<void(unsigned)>& setProgress)
 {
     const std::string temporary = TemporaryFileFor(fileName);
@@ -184,7 +177,7 @@ void WriteInitialDataFile(const std::string& fileName, const TWizardChoices& cho
         file.Assign(temporary);
         file.Rewrite();
         platform::IOCheck(file);
-        WriteContent(file, writer, choices, NinetyNinePercentOf(progressMaximum), setProgress);
+        WriteContent(file, writer, choices, progressPosition, setProgress);
         DataWriter = nullptr;
         file.Close();
         platform::IOCheck(file);

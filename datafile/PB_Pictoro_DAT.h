@@ -28,15 +28,12 @@ struct TWizardChoices {
     int ConnectionKind = -1;
 };
 
-// The position that the data-file write reports twice: 99 % of the bar's maximum,
-// rounded to the nearest whole number, a tie to the even one.
-unsigned NinetyNinePercentOf(unsigned progressMaximum);
-
 // The file is written under this name in the same directory and put in place of the data
 // file only once it was closed without error.
 std::string TemporaryFileFor(const std::string& fileName);
 
 // Creates or replaces the data file. On any failure the temporary file is removed, an
 // earlier data file stays as it was, and the exception (EInOutError for I/O) is passed on.
-void WriteInitialDataFile(const std::string& fileName, const TWizardChoices& choices, unsigned progressMaximum,
+// The write reports progressPosition twice, after the settings and after the first end marker.
+void WriteInitialDataFile(const std::string& fileName, const TWizardChoices& choices, unsigned progressPosition,
                           const std::function<void(unsigned)>& setProgress);

@@ -76,6 +76,17 @@ void PayloadWriteBlock()
 
 bool PayloadDone() { return PayloadPosition > PayloadSize; }
 
+void WriteApplication(const std::string& Dir, const std::function<void(std::int64_t)>& OnBlock)
+{
+    if (!platform::DirectoryExists(Dir))
+        ForceDir(Dir);
+    PayloadOpen(Dir + "Pictoro.Exe");
+    do {
+        PayloadWriteBlock();
+        OnBlock(PayloadPosition);
+    } while (!PayloadDone());
+}
+
 void ForceDir(std::string Dir)
 {
     if (Dir.empty() || Dir.back() != '\\')

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 constexpr std::int32_t PayloadSize = 2495488;     // exactly 2,437 blocks
@@ -23,6 +24,10 @@ void PayloadOpen(const std::string& FileName);
 // Writes the next 1024 bytes; the call after the last block closes and replaces the file.
 void PayloadWriteBlock();
 bool PayloadDone();
+
+// Writes the image as Dir + "Pictoro.Exe", creating Dir first if it is missing, and passes
+// PayloadPosition to OnBlock after every block.
+void WriteApplication(const std::string& Dir, const std::function<void(std::int64_t)>& OnBlock);
 
 // Appends a missing trailing backslash and creates every missing level of Dir, parents
 // first. Failures are not reported.

@@ -35,23 +35,27 @@ void TPNLInstallInstalling::PageShow() {
 }
 
 void TPNLInstallInstalling::PageShown() {
-    TFormMain::TWorkBlock block(*FormMain);
-
-    ProgressBar1->SetMax(PayloadSize);
-    ProgressBar1->SetMax(ProgressBar1->Max() + ProgressBar1->Max() / 30);
-    if (!platform::DirectoryExists(InstallDir)) ForceDir(InstallDir);
-    PayloadOpen(ExecutablePath());
-    do {
-        PayloadWriteBlock();
-        SetProgress(static_cast<std::uint32_t>(PayloadPosition));
-    } while (!PayloadDone());
-
-    CreateStartMenuLinks();
-    SetProgress(PercentOfMaximum(96));
-    if (DesktopShortcut) CreateDesktopLink();
-    SetProgress(PercentOfMaximum(98));
-    WriteDataFile(InstallDir + "Pictoro.Dat");
+    InstallFiles();
     FormMain->ShowPage("PNLInstallReady", true);
+}
+
+// Header clicks and closing the window wait until the files are in place. A failure
+// empties the bar again before it goes on to the error box.
+void TPNLInstallInstalling::InstallFiles() {
+    TFormMain::TWorkBlock block(*FormMain);
+    try {
+        ProgressBar1->SetMax(PayloadSize);
+        ProgressBar1->SetMax(ProgressBar1->Max() + ProgressBar1->Max() / 30);
+        WriteApplication(InstallDir, [this](std::int64_t position) { SetProgress(std::uint32_t(position)); });
+        CreateStartMenuLinks();
+        SetProgress(PercentOfMaximum(96));
+        if (DesktopShortcut) CreateDesktopLink();
+        SetProgress(PercentOfMaximum(98));
+        WriteDataFile(InstallDir + "Pictoro.Dat");
+    } catch (...) {
+        SetProgress(0);
+        throw;
+    }
 }
 
 void TPNLInstallInstalling::SetProgress(std::uint32_t Value) {
@@ -63,13 +67,16 @@ void TPNLInstallInstalling::SetProgress(std::uint32_t Value) {
 
 void TPNLInstallInstalling::WriteDataFile(const std::string& FileName) {
     const TWizardChoices choices{InstallDir, DownloadDir, ConnectionKind};
-    WriteInitialDataFile(FileName, choices, static_cast<unsigned>(ProgressBar1->Max()),
+    WriteInitialDataFile(FileName, choices, PercentOfMaximum(99),
                          [this](unsigned position) { SetProgress(position); });
 }
 
-// The bar's maximum divided by 100.0 times the percentage, rounded to nearest, ties to even.
 std::uint32_t TPNLInstallInstalling::PercentOfMaximum(int percent) const {
-    return static_cast<std::uint32_t>(std::nearbyint(ProgressBar1->Max() / 100.0 * percent));
+    return PercentOf(static_cast<std::uint32_t>(ProgressBar1->Max()), percent);
+}
+
+std::uint32_t PercentOf(std::uint32_t maximum, int percent) {
+    return static_cast<std::uint32_t>(std::nearbyint(maximum / 100.0 * percent));
 }
 
 void TPNLInstallInstalling::CreateStartMenuLinks() {

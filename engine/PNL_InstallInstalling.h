@@ -25,10 +25,14 @@ public:
     void WriteDataFile(const std::string& FileName);
 
 private:
+    void InstallFiles();
     std::uint32_t PercentOfMaximum(int percent) const;
     void CreateStartMenuLinks();
     void CreateDesktopLink();
 };
+
+// maximum / 100.0 * percent, rounded to the nearest whole number, a tie to the even one.
+std::uint32_t PercentOf(std::uint32_t maximum, int percent);
 
 // One shell-link file; an IconIndex below 0 sets no icon.
 void CreateLink(const std::string& Target, const std::string& LinkFile, const std::string& Description,

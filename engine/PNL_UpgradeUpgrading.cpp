@@ -40,12 +40,7 @@ void TPNLUpgradeUpgrading::WriteExecutable() {
     TFormMain::TWorkBlock block(*FormMain);
     try {
         ProgressBar1->SetMax(PayloadSize);
-        if (!platform::DirectoryExists(InstallDir)) ForceDir(InstallDir);
-        PayloadOpen(InstallDir + "Pictoro.Exe");
-        do {
-            PayloadWriteBlock();
-            SetProgress(static_cast<std::uint32_t>(PayloadPosition));
-        } while (!PayloadDone());
+        WriteApplication(InstallDir, [this](std::int64_t position) { SetProgress(std::uint32_t(position)); });
         SetProgress(static_cast<std::uint32_t>(ProgressBar1->Max()));
     } catch (...) {
         SetProgress(0);

@@ -96,6 +96,8 @@ protected:
     void ExpectStoppedOnInstallingPage() {
         EXPECT_EQ(CurrentPageName(), "PNLInstallInstalling");
         EXPECT_TRUE(BarCaptions().empty());
+        EXPECT_EQ(InstallingPage().ProgressBar1->Position(), 0);
+        EXPECT_EQ(InstallingPage().Label12->Caption(), "0% complete");
         ClickHeader();
         EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
     }
@@ -127,6 +129,31 @@ TEST_F(InstallRun, CompleteRunShowsTheProgressSequenceAndEndsOnTheReadyPage) {
     ASSERT_GE(lastPositions.size(), 4u);
     EXPECT_EQ(std::vector<int>(lastPositions.end() - 4, lastPositions.end()),
               (std::vector<int>{2495489, 2475523, 2527097, 2552883}));
+}
+
+TEST_F(InstallRun, HeaderAndCloseAreBlockedOnlyWhileTheFilesAreWritten) {
+    GoToGoPage();
+    std::vector<std::pair<std::string, bool>> samples;
+    TTimer sampler(nullptr);
+    sampler.SetInterval(1);
+    sampler.OnTimer = [&](TObject*) { samples.emplace_back(CurrentPageName(), FormMain->Working()); };
+    ClickButton("&Install Now");
+    sampler.SetEnabled(false);
+    ASSERT_EQ(CurrentPageName(), "PNLInstallReady");
+
+    auto onReady = [](const auto& s) { return s.first == "PNLInstallReady"; };
+    auto firstReady = std::find_if(samples.begin(), samples.end(), onReady);
+    ASSERT_NE(firstReady, samples.end()) << "no message pump during the slide to the ready page";
+    EXPECT_TRUE(std::any_of(samples.begin(), firstReady, [](const auto& s) { return s.second; }));
+    EXPECT_TRUE(std::none_of(firstReady, samples.end(), [](const auto& s) { return s.second; }));
+}
+
+TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber) {
+    EXPECT_EQ(PercentOf(2578670, 99), 2552883u);
+    EXPECT_EQ(PercentOf(50, 99), 50u);     // 49.5
+    EXPECT_EQ(PercentOf(150, 99), 148u);   // 148.5
+    EXPECT_EQ(PercentOf(10, 99), 10u);     // 9.9
+    EXPECT_EQ(PercentOf(0, 96), 0u);
 }
 
 TEST_F(InstallRun, WritesTheExecutableLinksAndDataFile) {
