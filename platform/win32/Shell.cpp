@@ -56,8 +56,8 @@ struct ShellLink::Impl {
 ShellLink::ShellLink()
 {
     IUnknown* object = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                      reinterpret_cast<void**>(&object));
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                      IID_IUnknown, reinterpret_cast<void**>(&object));
     if (FAILED(result))
         throw EOleSysError(SystemErrorText(result), result);
     impl_ = new Impl;
