@@ -276,11 +276,15 @@ TColor BlendFadeColor(TColor Color, TColor HotTrackColor, int FadeLevel) {
 void DrawGlyphPart(TCanvas& Canvas, const TBitmap& Glyph, int X, int Y, int SourceX, int SourceY, int Width,
                    int Height) {
     if (Width <= 0 || Height <= 0 || Glyph.Empty()) return;
+    // A copy of the glyph cut to the cell's size, with the wanted cell drawn over it: where
+    // the cell lies outside the strip, the strip's first pixels stay.
+    const auto inGlyph = [&Glyph](int x, int y) { return x >= 0 && y >= 0 && x < Glyph.Width() && y < Glyph.Height(); };
     TBitmap part(Width, Height);
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) {
             const int gx = SourceX + x, gy = SourceY + y;
-            if (gx >= 0 && gy >= 0 && gx < Glyph.Width() && gy < Glyph.Height()) part.SetPixel(x, y, Glyph.Pixel(gx, gy));
+            if (inGlyph(gx, gy)) part.SetPixel(x, y, Glyph.Pixel(gx, gy));
+            else if (inGlyph(x, y)) part.SetPixel(x, y, Glyph.Pixel(x, y));
         }
     part.Transparent = true;
     Canvas.Draw(X, Y, part);

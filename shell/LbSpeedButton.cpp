@@ -209,12 +209,21 @@ bool TLbSpeedButton::DialogChar(char Key) {
     const bool matches = accelerator != 0 && std::toupper(static_cast<unsigned char>(accelerator)) ==
                                                  std::toupper(static_cast<unsigned char>(Key));
     if (!matches || !Reachable()) return TGraphicControl::DialogChar(Key);
+    // Drawn pressed for the click only; the group's other buttons are not touched.
     const bool wasDown = down_;
-    SetDown(true);
+    const auto restore = [this, wasDown] {
+        down_ = wasDown;
+        Paint();
+    };
+    down_ = true;
     Paint();
-    Click();
-    SetDown(wasDown);
-    Paint();
+    try {
+        Click();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
     return true;
 }
 

@@ -92,7 +92,12 @@ void MouseUp(TWinControl& window, TMouseButton button, TShiftState shift, int x,
             if (target.MouseCapture()) target.SetMouseCapture(false);
             const bool clicked = pressedControl == &target && target.ClientRect().Contains(p);
             pressedControl = nullptr;
-            if (clicked) target.Click();
+            try {
+                if (clicked) target.Click();
+            } catch (...) {
+                target.MouseUp(button, shift, p.X, p.Y);   // released before the error shows
+                throw;
+            }
         }
         target.MouseUp(button, shift, p.X, p.Y);
     });

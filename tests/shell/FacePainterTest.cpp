@@ -242,6 +242,13 @@ TEST(FacePainter, GlyphCellChosenByState) {
     EXPECT_EQ(cellShown(), clGreen);
     EXPECT_EQ(Paint(face).Pixel(4, 15), clSilver);  // the transparent corner shows the face
     EXPECT_EQ(Paint(face).Pixel(5, 15), clGreen);
+
+    // A disabled one-cell glyph has no cell 1 in its strip and shows its only cell.
+    face.NumGlyphs = 1;
+    strip.SetWidth(8);
+    face.Enabled = false;
+    EXPECT_EQ(cellShown(), clRed);
+    EXPECT_EQ(Paint(face).Pixel(4, 15), clSilver);
 }
 
 TEST(FacePainter, GradientBandsAndEmptyLastBand) {

@@ -131,6 +131,32 @@ TEST_F(SpeedButton, AcceleratorClicksWhileReachable) {
     EXPECT_EQ(clicks.size(), 2u);
 }
 
+TEST_F(SpeedButton, FailingClickShowsTheErrorOverARaisedButton) {
+    button->OnClick = [](TObject*) { throw Exception("Disk full"); };
+    const TPoint p = Centre(*button);
+    headless::Click(*form, p.X, p.Y);
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(headless::Screenshot(*form).Pixel(button->Left() + 45, button->Top() + 1), clNavy);
+    headless::KeyChar(*form, 'n');
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(headless::Screenshot(*form).Pixel(button->Left() + 45, button->Top() + 1), clNavy);
+    ASSERT_EQ(headless::MessageBoxes().size(), 2u);
+    EXPECT_EQ(headless::MessageBoxes()[1].Text, "Disk full.");
+}
+
+TEST_F(SpeedButton, AcceleratorLeavesTheGroupAsItWas) {
+    TLbSpeedButton* second = MakeButton(150);
+    second->SetCaption("&Back");
+    button->SetGroupIndex(1);
+    second->SetGroupIndex(1);
+    second->SetDown(true);
+    headless::KeyChar(*form, 'n');
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_TRUE(downDuringClick[0]);
+    EXPECT_FALSE(button->Down());
+    EXPECT_TRUE(second->Down());
+}
+
 TEST(SpeedButtonAccelerator, CharacterAfterASingleAmpersand) {
     EXPECT_EQ(AcceleratorOf("&Next"), 'N');
     EXPECT_EQ(AcceleratorOf("Tom && &Jerry"), 'J');
