@@ -5,36 +5,16 @@
 #include <unordered_set>
 
 #include "platform/Platform.h"
+#include "platform/Strings.h"
 
 namespace {
-
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string Trim(const std::string& text)
-{
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-std::string LowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return LowerAscii(c); });
-    return text;
-}
 
 // Case-insensitive order: letters A-Z compared as lower case, everything else by byte value.
 // This stands in for the locale-aware comparison of the system.
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
+        return static_cast<unsigned char>(LowerCase(x)) < static_cast<unsigned char>(LowerCase(y));
     });
 }
 
@@ -142,7 +122,7 @@ void Search::AddFoundFile(const std::string& path, const std::string& name)
 {
     if (IsDotEntry(name))
         return;
-    std::string lower = LowerAscii(path);
+    std::string lower = LowerCase(path);
     if (lowerCaseResult_.contains(lower))
         return;
     if (onAccept_ && !onAccept_(path))

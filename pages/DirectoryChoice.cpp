@@ -1,29 +1,8 @@
 #include "pages/DirectoryChoice.h"
 
-#include <algorithm>
-
 #include "pages/PageControls.h"
 #include "platform/Exceptions.h"
-
-namespace {
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
-    return text;
-}
-
-} // namespace
-
-std::string TrimBlanks(const std::string& text) {
-    auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
-    auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
-    return first < last ? std::string(first, last) : std::string();
-}
+#include "platform/Strings.h"
 
 std::string ProposeDirectory(const std::string& directory, const std::string& folderWord) {
     std::string proposal = directory;
@@ -55,7 +34,7 @@ void TDirectoryChoice::DirectoryListBox1Change(TObject*) {
 }
 
 std::string TDirectoryChoice::CheckedEditText() {
-    Edit1->SetText(TrimBlanks(Edit1->Text()));
+    Edit1->SetText(Trim(Edit1->Text()));
     if (Edit1->Text().size() < 3) throw Exception("Invalid directory");
     return Edit1->Text();
 }

@@ -8,9 +8,6 @@
 #include "toolkit/FileCtrl.h"
 #include "toolkit/StdCtrls.h"
 
-// The text without leading and trailing blanks and control characters.
-std::string TrimBlanks(const std::string& text);
-
 // The change rule: the directory with a trailing backslash, and the folder word and a
 // backslash appended unless the path contains the word anywhere (case ignored).
 std::string ProposeDirectory(const std::string& directory, const std::string& folderWord);

@@ -1,18 +1,11 @@
 #include "shell/CommandLine.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/Strings.h"
 
 namespace {
 
 bool IsSeparator(char c) {
     return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
 }
 
 } // namespace
@@ -49,11 +42,4 @@ bool ParseAutoUpdate(const std::string& Line, std::string& Directory) {
     Directory = Trim(Line.substr(option.size() - 1));
     if (Directory.empty() || Directory.back() != '\\') Directory += '\\';
     return true;
-}
-
-std::string Trim(const std::string& Text) {
-    std::size_t first = 0, last = Text.size();
-    while (first < last && IsSeparator(Text[first])) ++first;
-    while (last > first && IsSeparator(Text[last - 1])) --last;
-    return Text.substr(first, last - first);
 }

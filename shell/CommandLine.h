@@ -14,6 +14,3 @@ std::string JoinedArguments(const std::string& CommandLine);
 // True if the joined line starts with "/autoupdate " (case ignored); Directory is then the
 // rest of the line, trimmed, ending in a backslash.
 bool ParseAutoUpdate(const std::string& Line, std::string& Directory);
-
-// Removes leading and trailing blanks and control characters.
-std::string Trim(const std::string& Text);

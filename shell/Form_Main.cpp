@@ -1,9 +1,7 @@
 #include "shell/Form_Main.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "platform/Platform.h"
+#include "platform/Strings.h"
 #include "resources/Embedded.h"
 #include "shell/Appl_Globals.h"
 #include "shell/CommandLine.h"
@@ -17,12 +15,6 @@ namespace {
 constexpr int SlideSteps = 11;
 constexpr int SlideDistance = 70;
 constexpr double SlideStepDays = 1.0 / 1296000;   // 1/15 s
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
-}
 
 void LoadProductIcon(TImage& image) {
     const EmbeddedFile icon = EmbeddedResource("Pictoro.ico");

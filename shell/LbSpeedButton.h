@@ -73,7 +73,6 @@ public:
     void Paint() override;
 
 private:
-    void InitState();
     void Redraw();                      // invalidate when transparent, else paint at once
     bool Reachable() const;             // enabled, visible, parented and the parent showing
     void FadeStep(TObject* Sender);

@@ -6,9 +6,11 @@
 #include <iterator>
 
 #include "platform/Platform.h"
+#include "platform/Strings.h"
 #include "platform/headless/Attributes.h"
 #include "platform/headless/Masks.h"
 #include "platform/headless/Paths.h"
+#include "platform/Strings.h"
 #include "platform/headless/State.h"
 
 namespace platform {
@@ -49,8 +51,8 @@ bool LessIgnoringCase(const DirEntry& a, const DirEntry& b)
 {
     return std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
                                         [](char x, char y) {
-                                            return static_cast<unsigned char>(LowerLetter(x)) <
-                                                   static_cast<unsigned char>(LowerLetter(y));
+                                            return static_cast<unsigned char>(LowerCase(x)) <
+                                                   static_cast<unsigned char>(LowerCase(y));
                                         });
 }
 

@@ -1,5 +1,6 @@
 #include "platform/headless/Faults.h"
 
+#include "platform/Strings.h"
 #include "platform/headless/Paths.h"
 
 namespace platform::headless {
@@ -19,7 +20,7 @@ bool EndsWithLowerCase(const std::string& path, const std::string& lowerSuffix)
         return false;
     std::size_t start = path.size() - lowerSuffix.size();
     for (std::size_t i = 0; i < lowerSuffix.size(); ++i)
-        if (LowerLetter(path[start + i]) != lowerSuffix[i])
+        if (LowerCase(path[start + i]) != lowerSuffix[i])
             return false;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "platform/headless/Masks.h"
 
+#include "platform/Strings.h"
 #include "platform/headless/Paths.h"
 
 namespace platform::headless {

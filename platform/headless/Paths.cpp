@@ -6,6 +6,7 @@
 #include <cctype>
 #include <vector>
 
+#include "platform/Strings.h"
 #include "platform/headless/State.h"
 #include "platform/headless/WriteBehind.h"
 
@@ -128,14 +129,6 @@ std::string MatchComponents(std::string host, const std::vector<std::string>& co
 
 } // namespace
 
-char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        c = LowerLetter(c);
-    return text;
-}
 
 ResolvedPath Resolve(const std::string& windowsPath)
 {

@@ -20,8 +20,4 @@ ResolvedPath Resolve(const std::string& windowsPath);
 // The absolute form of a Windows path, with no trailing backslash except at a root.
 std::string AbsoluteWindowsPath(const std::string& windowsPath);
 
-// Letters A-Z in lower case, every other byte as it is.
-char LowerLetter(char c);
-std::string LowerCase(std::string text);
-
 } // namespace platform::headless

@@ -38,13 +38,6 @@ TEST(ChangeRule, AppendsBackslashAndFolderWordUnlessThePathHasTheWord) {
     EXPECT_EQ(ProposeDirectory("E:\\My images", "Images"), "E:\\My images\\");
 }
 
-TEST(ChangeRule, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
-    EXPECT_EQ(TrimBlanks("  \t D:\\Apps \r\n"), "D:\\Apps");
-    EXPECT_EQ(TrimBlanks("D:\\My Apps"), "D:\\My Apps");
-    EXPECT_EQ(TrimBlanks(" \x01 "), "");
-    EXPECT_EQ(TrimBlanks(""), "");
-}
-
 using DirectoryPages = WizardTest;
 
 TEST_F(DirectoryPages, InstallPageProposesProgramFilesAndNextStoresIt) {

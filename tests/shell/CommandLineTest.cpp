@@ -62,8 +62,3 @@ TEST(CommandLine, AutoUpdateOnlyAtTheStartAndWithADirectory) {
     EXPECT_FALSE(FromCommandLine("p.exe /autoupdateC:\\Apps").Recognised);
     EXPECT_FALSE(FromCommandLine("p.exe").Recognised);
 }
-
-TEST(CommandLine, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
-    EXPECT_EQ(Trim(" \t\r x y \n\x01"), "x y");
-    EXPECT_EQ(Trim("\x1F"), "");
-}

@@ -186,23 +186,13 @@ HDC DirectCanvas::Acquire(bool measuring) {
     acquiredFrom_ = surface;
     HDC dc = GetDC(surface);
     if (!dc) return nullptr;
-    if (viewportSet_) {
-        ApplyViewport(dc, origin_, clip_);
-    } else {
-        TPoint origin = control_.ClientToParentWindow({0, 0});
-        ApplyViewport(dc, origin, Bounds(origin.X, origin.Y, control_.Width(), control_.Height()));
-    }
+    const TPoint origin = control_.ClientToParentWindow({0, 0});
+    ApplyViewport(dc, origin, Bounds(origin.X, origin.Y, control_.Width(), control_.Height()));
     return dc;
 }
 
 void DirectCanvas::Release(HDC dc) {
     ReleaseDC(acquiredFrom_, dc);
-}
-
-void DirectCanvas::SetViewport(TPoint origin, const TRect& clipOnSurface) {
-    viewportSet_ = true;
-    origin_ = origin;
-    clip_ = clipOnSurface;
 }
 
 } // namespace win32

@@ -38,7 +38,6 @@ private:
 class DirectCanvas : public GdiCanvas {
 public:
     explicit DirectCanvas(TGraphicControl& control) : control_(control) {}
-    void SetViewport(TPoint origin, const TRect& clipOnSurface) override;
 
 protected:
     HDC Acquire(bool measuring) override;
@@ -48,9 +47,6 @@ private:
     HWND Surface() const;
     TGraphicControl& control_;
     HWND acquiredFrom_ = nullptr;
-    bool viewportSet_ = false;
-    TPoint origin_;
-    TRect clip_;
 };
 
 } // namespace win32

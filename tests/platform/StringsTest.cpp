@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+
+#include "platform/Strings.h"
+
+TEST(Strings, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
+    EXPECT_EQ(Trim(" \t\r x y \n\x01"), "x y");
+    EXPECT_EQ(Trim("  \t D:\\My Apps \r\n"), "D:\\My Apps");
+    EXPECT_EQ(Trim("\x1F"), "");
+    EXPECT_EQ(Trim(""), "");
+}
+
+TEST(Strings, LowerCaseChangesOnlyTheLettersAToZ) {
+    EXPECT_EQ(LowerCase("PnlWelcome \\AZ@[`{"), "pnlwelcome \\az@[`{");
+    EXPECT_EQ(LowerCase("\xC4\xD6"), "\xC4\xD6");   // bytes above 127 stay as they are
+}
