@@ -114,11 +114,16 @@ void TFormMain::ShowPage(const std::string& Name, bool Animate) {
     auto* page = dynamic_cast<TFramePanel*>(sheet->Controls().front());
     if (!page) return;
     if (Animate) SlideOut();
-    PageControl->SetActivePage(sheet);
-    PnlHeader->SetCaption(page->HeaderText);
-    PnlButtons->ClearButtons();
-    page->SetupButtons(PnlButtons);
-    page->PageShow();
+    try {
+        PageControl->SetActivePage(sheet);
+        PnlHeader->SetCaption(page->HeaderText);
+        PnlButtons->ClearButtons();
+        page->SetupButtons(PnlButtons);
+        page->PageShow();
+    } catch (...) {
+        if (Animate) MoveSlidingParts(-SlideSteps * SlideDistance, SlideSteps * SlideDistance);   // back in sight
+        throw;
+    }
     if (Animate) SlideIn();
     page->PageShown();
 }
@@ -131,12 +136,16 @@ void TFormMain::SlideIn() {
     for (int step = 0; step < SlideSteps; ++step) SlideStep(-SlideDistance, SlideDistance);
 }
 
-// Moves the header and the bar by one distance and the page area by the other, then lets
-// 1/15 s of wall-clock time pass while processing messages (at least once).
-void TFormMain::SlideStep(int headerAndBarDx, int pagesDx) {
+void TFormMain::MoveSlidingParts(int headerAndBarDx, int pagesDx) {
     PnlHeader->SetLeft(PnlHeader->Left() + headerAndBarDx);
     PnlButtons->SetLeft(PnlButtons->Left() + headerAndBarDx);
     PageControl->SetLeft(PageControl->Left() + pagesDx);
+}
+
+// Moves the header and the bar by one distance and the page area by the other, then lets
+// 1/15 s of wall-clock time pass while processing messages (at least once).
+void TFormMain::SlideStep(int headerAndBarDx, int pagesDx) {
+    MoveSlidingParts(headerAndBarDx, pagesDx);
     const double start = platform::Now();
     double now;
     do {

@@ -46,6 +46,7 @@ private:
     void SlideOut();
     void SlideIn();
     void SlideStep(int headerAndBarDx, int pagesDx);
+    void MoveSlidingParts(int headerAndBarDx, int pagesDx);
     int workDepth_ = 0;
 };
 

@@ -31,12 +31,16 @@ public:
         Record("SetupButtons");
         if (AddNext) Bar->AddRightButton("&Next", 2, 1, [this](TObject*) { log_.push_back(Name + ".Next"); });
     }
-    void PageShow() override { Record("PageShow"); }
+    void PageShow() override {
+        Record("PageShow");
+        if (OnShow) OnShow();
+    }
     void PageShown() override {
         Record("PageShown");
         if (OnShown) OnShown();
     }
     bool AddNext = true;
+    std::function<void()> OnShow;
     std::function<void()> OnShown;
 
 private:
@@ -120,6 +124,14 @@ TEST_F(ShowPage, AnimatedChangeRunsHooksWhileOutOfSightAndPageShownAfterwards) {
                        "PnlDisclaimer.PageShown active header=Disclaimer x=40 buttons=1",
                    }));
     EXPECT_EQ(Positions(), (TPositions{40, 40, 40}));
+}
+
+TEST_F(ShowPage, FailureWhileOutOfSightBringsTheWindowBack) {
+    form->ShowPage("PnlWelcome", false);
+    disclaimer->OnShow = [] { throw Exception("The page failed"); };
+    EXPECT_THROW(form->ShowPage("PnlDisclaimer", true), Exception);
+    EXPECT_EQ(Positions(), (TPositions{40, 40, 40}));
+    EXPECT_EQ(form->PnlHeader->Caption(), "Disclaimer");
 }
 
 TEST_F(ShowPage, UnknownNameChangesNothing) {

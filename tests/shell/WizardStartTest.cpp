@@ -26,6 +26,16 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     EXPECT_EQ(Application->MainForm, FormMain);
     EXPECT_EQ(FormMain->Caption(), "Install Pictoro 1.7");
     EXPECT_EQ(FormMain->PnlButtons->Color(), clCream);   // before the first button took its colours
+    EXPECT_EQ(FormMain->BorderStyle, bsDialog);
+    EXPECT_EQ(FormMain->BorderIcons, 0);
+    EXPECT_EQ(FormMain->ClientWidth(), 780);
+    EXPECT_EQ(FormMain->ClientHeight(), 509);
+    EXPECT_EQ(FormMain->Color(), clBlue);
+    EXPECT_EQ(FormMain->PnlHeader->Color(), clNavy);
+    EXPECT_EQ(FormMain->PnlHeader->Font().Color(), clWhite);
+    EXPECT_EQ(FormMain->PnlHeader->Font().Height(), -19);
+    EXPECT_EQ(FormMain->Timer1->Interval(), 150u);
+    EXPECT_TRUE(FormMain->Timer1->Enabled());
 
     const char* names[] = {"PnlWelcome", "PnlDisclaimer", "PnlInstall", "PnlInstallChooseDir",
                            "PNLInstallChooseDownloadDir", "PNLInstallChooseConnection", "PNLInstallGo",
