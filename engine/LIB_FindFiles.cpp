@@ -9,13 +9,9 @@
 
 namespace {
 
-// Case-insensitive order: letters A-Z compared as lower case, everything else by byte value.
-// This stands in for the locale-aware comparison of the system.
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(LowerCase(x)) < static_cast<unsigned char>(LowerCase(y));
-    });
+    return platform::AnsiCompareText(a, b) < 0;
 }
 
 std::int32_t RoundHalfEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }

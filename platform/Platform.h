@@ -121,6 +121,12 @@ std::string GetCommandLineText();   // the whole command line, program name firs
 [[noreturn]] void Halt(int exitCode);
 struct HaltRequest { int ExitCode; };
 
+// ---- Text ----
+// Below 0, 0 or above 0 as a sorts before, with or after b in the user locale's order, case
+// ignored. The headless platform's order: hyphen and apostrophe, other symbols, digits, then
+// letters; characters of one kind by their code.
+int AnsiCompareText(const std::string& a, const std::string& b);
+
 // ---- Time and screen ----
 double Now();                        // local date and time: days since 1899-12-30 with fraction
 void SleepEx(std::uint32_t milliseconds, bool alertable);

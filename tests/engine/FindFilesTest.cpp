@@ -149,11 +149,12 @@ TEST_F(FindFilesTest, ProgressPlanInMillionths)
 TEST_F(FindFilesTest, ResultIsSortedWithoutRegardToCase)
 {
     for (const char* path : {"C:\\b\\x.dat", "C:\\Zed\\x.dat", "C:\\alpha\\x.dat", "C:\\B.dat", "C:\\a.dat",
-                             "C:\\_x\\x.dat"})
+                             "C:\\_x\\x.dat", "C:\\Pictoro2\\x.dat", "C:\\Pictoro\\x.dat"})
         MakeFile(path);
-    // Letters compare as lower case, other characters by code: "_" < "a", "." < "\\".
-    EXPECT_EQ(Find("*.dat", 1, ""), (Paths{"C:\\_x\\x.dat", "C:\\a.dat", "C:\\alpha\\x.dat", "C:\\B.dat",
-                                           "C:\\b\\x.dat", "C:\\Zed\\x.dat"}));
+    // Letters compare as lower case; symbols come before digits and digits before letters.
+    EXPECT_EQ(Find("*.dat", 1, ""),
+              (Paths{"C:\\_x\\x.dat", "C:\\a.dat", "C:\\alpha\\x.dat", "C:\\B.dat", "C:\\b\\x.dat",
+                     "C:\\Pictoro\\x.dat", "C:\\Pictoro2\\x.dat", "C:\\Zed\\x.dat"}));
 }
 
 TEST_F(FindFilesTest, FilterDecidesForEachCandidateNotYetInTheResult)
