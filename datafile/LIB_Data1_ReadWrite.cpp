@@ -93,7 +93,8 @@ void TLibData1_ReadWrite::WriteLength(platform::TextFile& file, std::size_t leng
 
 void TLibData1_ReadWrite::WriteString(platform::TextFile& file, const std::string& text)
 {
-    CheckLength(text.size());   // before the start byte is written
+    RequireKeyTable();          // both before the start byte is written
+    CheckLength(text.size());
     const auto r = static_cast<std::uint8_t>(1 + RandomBelow(254));
     WriteByte(file, r);
     WriteLength(file, text.size());
@@ -170,6 +171,7 @@ std::size_t TLibData1_ReadWrite::ReadLength(platform::TextFile& file)
 
 std::string TLibData1_ReadWrite::ReadString(platform::TextFile& file)
 {
+    RequireKeyTable();
     const std::uint8_t r = ReadCheckedByte(file);
     const std::size_t length = ReadLength(file);
     std::string text(length, '\0');

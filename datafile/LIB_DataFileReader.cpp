@@ -120,10 +120,10 @@ private:
     void ExpectEndOfFile()
     {
         const std::uint64_t start = reader_.Position();
-        const std::uint8_t b = file_.Read();
+        const bool atEnd = file_.Eof();
         platform::IOCheck(file_);
-        if (b != platform::TextFile::EndOfFileChar)
-            throw EDataFileFormat("expected the end of the file, found byte " + std::to_string(b), start);
+        if (!atEnd)
+            throw EDataFileFormat("expected the end of the file, found byte " + std::to_string(file_.Read()), start);
     }
 
     platform::TextFile& file_;

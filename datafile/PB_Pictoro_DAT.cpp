@@ -19,6 +19,8 @@ const std::string RemSetFile = "pictoro.rms";
 constexpr int RemSetDelay = 10;
 constexpr int RemSetInterval = 7200;
 constexpr int RemSetRetryInterval = 15;
+// The last fixed field, which no named setting mirrors.
+constexpr int LastFixedRemoteField = 10;
 
 std::string PathDownloadLocation1() { return std::string(MakerSiteAddress) + "/Install_Pictoro.exe"; }
 std::string PathDownloadLocation2() { return std::string(MirrorSpaceAddress) + "/~korvane/Install_Pictoro.exe"; }
@@ -86,11 +88,11 @@ void WriteFixedRemoteFields(platform::TextFile& file)
     DataWriter->WriteInteger(file, RemSetInterval);
     DataWriter->WriteInteger(file, RemSetRetryInterval);
     DataWriter->WriteDateTime(file, 0);   // RemSetSuspendedTill: no date
-    DataWriter->WriteDateTime(file, 0);
-    DataWriter->WriteInteger(file, 10);
+    DataWriter->WriteDateTime(file, 0);   // a second date, no named setting of its own
+    DataWriter->WriteInteger(file, LastFixedRemoteField);
 }
 
-// Rows 1 to 25 of the data file into an open channel.
+// The whole content of the data file, from the version byte to the closing end marker.
 void WriteContent(platform::TextFile& file, TLibData1_ReadWrite& writer, const TWizardChoices& choices,
                   unsigned progress, const std::function<void(unsigned)>& setProgress)
 {

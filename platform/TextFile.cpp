@@ -100,6 +100,15 @@ std::uint8_t TextFile::Read()
     return buffer_[position_++];
 }
 
+bool TextFile::Eof()
+{
+    if (!OpenFor(Mode::Input))
+        return true;
+    if (position_ == filled_ && !atEnd_)
+        Fill();
+    return position_ == filled_;
+}
+
 void TextFile::CloseHandle()
 {
     Record(CloseFileHandle(handle_));

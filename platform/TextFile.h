@@ -24,6 +24,7 @@ public:
     void Reset();                         // open for reading
     void Write(std::uint8_t c);
     std::uint8_t Read();
+    bool Eof();                           // no byte left to read
     void Close();                         // writes out the buffer first
     int IOResult();                       // the result of the last operation, then cleared
     bool IsOpen() const;

@@ -56,6 +56,7 @@ TEST_F(DamagedFile, EveryTruncationIsAnError)
 TEST_F(DamagedFile, TrailingBytesAreAnError)
 {
     EXPECT_FALSE(Parses(intact_ + "x"));
+    EXPECT_FALSE(Parses(intact_ + "\x1A"));   // the byte that reading past the end yields
 }
 
 TEST_F(DamagedFile, ChangedBytesAreReadOrRefusedButNeverCrash)

@@ -178,10 +178,12 @@ TEST_F(RecordFormat, TextsOf65536BytesAreRefusedBeforeAnythingIsWritten)
 TEST_F(RecordFormat, StringsAndMarkersNeedTheKeyTable)
 {
     KeyTable.clear();
-    Written([](auto& file, auto& writer) {
+    const std::string bytes = Written([](auto& file, auto& writer) {
         EXPECT_THROW(writer.WriteMarker(file, 0), Exception);
         EXPECT_THROW(writer.WriteString(file, "a"), Exception);
+        EXPECT_THROW(writer.WriteString(file, ""), Exception);
     });
+    EXPECT_EQ(bytes, "");   // refused before anything is written
 }
 
 TEST(KeyTable, RealSeedTakesEveryFifthFromTheEndThenTheEvenPositions)

@@ -4,12 +4,19 @@ set -u
 tool=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+passes=0
 failures=0
 
 check() {   # check DESCRIPTION COMMAND...: counts a failure when the command fails
     local what=$1
     shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+    if "$@"; then
+        echo "ok: $what"
+        passes=$((passes + 1))
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
 }
 
 expect_exit() {   # expect_exit CODE COMMAND...: the command's exit code, output to $work/out and $work/err
@@ -50,5 +57,12 @@ check "a missing file cannot be read" expect_exit 2 "$tool" version "$work/missi
 check "usage errors say how to call the tool" expect_exit 2 "$tool" init --connection x "$file"
 check "with the usage lines" grep -q '^usage: pictoro-dat dump FILE' "$work/err"
 
-echo "$((19 - failures)) passed, $failures failed"
+printf '\x1A' >"$work/eof.dat"
+check "a first byte 26 is a version, not an empty file" expect_exit 1 "$tool" version "$work/eof.dat"
+check "and is named as one" grep -q '^format version 26: refused' "$work/out"
+: >"$work/empty.dat"
+check "an empty file has no version" expect_exit 1 "$tool" version "$work/empty.dat"
+check "and is named as empty" grep -q '^no format version (the file is empty): refused' "$work/out"
+
+echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

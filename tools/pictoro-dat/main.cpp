@@ -3,6 +3,7 @@
 //   pictoro-dat init --install-dir DIR --download-dir DIR --connection N FILE
 //   pictoro-dat version FILE
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
@@ -27,7 +28,8 @@ const char* const Usage =
     "dump prints the decoded content as JSON; init writes a fresh data file as the installer\n"
     "does (DIR as Windows paths, N the connection kind 0 to 5); version prints the format\n"
     "version and exits 0 if the upgrade search accepts the file, 1 if not. A missing trailing\n"
-    "backslash is added to the installation directory, as the installer always has one.\n";
+    "backslash is added to the installation directory, as the installer always has one.\n"
+    "Exit status 2: the file could not be read or written, or the call was wrong.\n";
 
 struct UsageError {
     std::string Message;
@@ -60,7 +62,8 @@ int Version(const std::string& file)
         return Fail(file, "cannot read the file: " + e.Message);
     }
     const bool accepted = FormatVersionAccepted(version);
-    if (version == platform::TextFile::EndOfFileChar)
+    std::error_code sizeUnknown;
+    if (std::filesystem::file_size(file, sizeUnknown) == 0 && !sizeUnknown)
         std::cout << "no format version (the file is empty)";
     else
         std::cout << "format version " << int(version);
