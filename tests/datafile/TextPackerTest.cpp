@@ -36,6 +36,40 @@ TEST(TextPacker, EveryByteValueSurvivesPackAndUnpack)
     EXPECT_EQ(packings.size(), 256u);
 }
 
+// The page and value of the one character that a packed single byte holds.
+static std::pair<int, int> CodeOfPacked(const std::string& packed)
+{
+    int page = 0, bit = 0;
+    const auto group = [&] {
+        int value = 0;
+        for (int i = 0; i < 6; ++i, ++bit)
+            value = value << 1 | (static_cast<std::uint8_t>(packed.at(bit / 8)) >> (7 - bit % 8) & 1);
+        return value;
+    };
+    int value;
+    while ((value = group()) == 0)
+        ++page;
+    return {page, value};
+}
+
+TEST(TextPacker, CodeTableAtTheEdgesOfEveryRange)
+{
+    struct Row {
+        int Byte, Page, Value;
+    };
+    const Row rows[] = {
+        {32, 0, 1},   {46, 0, 2},    {58, 0, 14},   {65, 0, 15},  {88, 0, 38},  {97, 0, 39},
+        {120, 0, 62}, {92, 0, 63},   {121, 1, 1},   {126, 1, 6},  {89, 1, 7},   {91, 1, 9},
+        {93, 1, 10},  {96, 1, 13},   {59, 1, 14},   {64, 1, 19},  {33, 1, 20},  {45, 1, 32},
+        {127, 1, 33}, {157, 1, 63},  {158, 2, 1},   {220, 2, 63}, {221, 3, 1},  {255, 3, 35},
+        {4, 3, 36},   {31, 3, 63},   {0, 4, 1},     {3, 4, 4},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CodeOfPacked(PackText(std::string(1, static_cast<char>(row.Byte)))),
+                  std::make_pair(row.Page, row.Value))
+            << row.Byte;
+}
+
 TEST(TextPacker, DictionaryFragmentsBecomeMarks)
 {
     // the maker's address shrinks to "QA": "QA/REMSET/" is ten 6-bit codes
@@ -56,6 +90,10 @@ TEST(TextPacker, DictionaryIsAsPublished)
         EXPECT_EQ(std::string(entry.Substring).find('Q'), std::string::npos) << entry.Substring;
     }
     EXPECT_EQ(substitutes.size(), 62u);
+    std::string inOrder;
+    for (const auto& entry : PackDictionary)
+        inOrder += entry.Substitute;
+    EXPECT_EQ(inOrder, "ABCDEFGHIJKLMNOPQRSTUVWXabcdefghijklmnopqrstuvwx/\\:0123456789.");
     EXPECT_EQ(std::string(PackDictionary[0].Substring).rfind("http://www.", 0), 0u);
     EXPECT_STREQ(PackDictionary[4].Substring, "http:/www.");
     EXPECT_EQ(PackDictionary[16].Substitute, 'Q');
