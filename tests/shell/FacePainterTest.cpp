@@ -277,3 +277,116 @@ TEST(FacePainter, PopupArrowBelowTheRightEdge) {
     EXPECT_EQ(b.Pixel(51, 11), clBlack);
     EXPECT_EQ(b.Pixel(49, 11), clSilver);
 }
+
+namespace {
+
+// A 40 x 20 button of the given style in plain colours, no caption.
+TButtonFace PlainButton(std::uint8_t style, const TFont& font) {
+    TButtonFace face;
+    face.W = 40;
+    face.H = 20;
+    face.Style = style;
+    face.Color = clSilver;
+    face.LightColor = clWhite;
+    face.ShadowColor = clMaroon;
+    face.Font = &font;
+    return face;
+}
+
+} // namespace
+
+TEST(FacePainter, EncartaBevelSwapsItsColoursWhenPressedAndHidesWhenFlat) {
+    TFont font;
+    TButtonFace face = PlainButton(1, font);
+    TBitmap b = Paint(face);
+    EXPECT_EQ(b.Pixel(0, 10), clWhite);     // left
+    EXPECT_EQ(b.Pixel(10, 0), clWhite);     // top
+    EXPECT_EQ(b.Pixel(0, 19), clWhite);     // the bottom line stops short of its end point
+    EXPECT_EQ(b.Pixel(39, 0), clMaroon);    // right, from the corner down
+    EXPECT_EQ(b.Pixel(10, 19), clMaroon);   // bottom
+    EXPECT_EQ(b.Pixel(20, 10), clSilver);
+    face.Down = true;
+    b = Paint(face);
+    EXPECT_EQ(b.Pixel(0, 10), clMaroon);
+    EXPECT_EQ(b.Pixel(39, 10), clWhite);
+
+    face.Down = false;
+    face.Flat = true;
+    EXPECT_EQ(Paint(face).Pixel(0, 10), clSilver);
+    face.MouseInside = true;
+    EXPECT_EQ(Paint(face).Pixel(0, 10), clWhite);
+    face.MouseInside = false;
+    face.Enabled = false;                   // a disabled flat button shows no bevel either
+    EXPECT_EQ(Paint(face).Pixel(0, 10), clSilver);
+}
+
+TEST(FacePainter, OldStyleDrawsADoubleBevel) {
+    TFont font;
+    TButtonFace face = PlainButton(3, font);
+    const TColor dark = ColorToRGB(cl3DDkShadow);
+    TBitmap b = Paint(face);
+    EXPECT_EQ(b.Pixel(0, 10), clWhite);
+    EXPECT_EQ(b.Pixel(10, 0), clWhite);
+    EXPECT_EQ(b.Pixel(38, 10), clMaroon);   // inner right
+    EXPECT_EQ(b.Pixel(10, 18), clMaroon);   // inner bottom
+    EXPECT_EQ(b.Pixel(39, 10), dark);
+    EXPECT_EQ(b.Pixel(10, 19), dark);
+    EXPECT_EQ(b.Pixel(0, 19), dark);        // the outer bottom line runs to the left edge
+    face.Down = true;
+    b = Paint(face);
+    EXPECT_EQ(b.Pixel(0, 10), dark);
+    EXPECT_EQ(b.Pixel(1, 10), clMaroon);    // inner left
+    EXPECT_EQ(b.Pixel(10, 1), clMaroon);    // inner top
+    EXPECT_EQ(b.Pixel(39, 10), clWhite);
+    EXPECT_EQ(b.Pixel(38, 10), clSilver);
+}
+
+TEST(FacePainter, QuickenStyleHasARoundedFaceAndTwoShadowLines) {
+    TFont font;
+    const TBitmap b = Paint(PlainButton(5, font));
+    EXPECT_EQ(b.Pixel(10, 0), clMaroon);
+    EXPECT_EQ(b.Pixel(10, 19), clMaroon);
+    EXPECT_EQ(b.Pixel(2, 0), Background);   // the lines start 4 px in
+    EXPECT_EQ(b.Pixel(36, 0), Background);  // and end before W - 5
+    EXPECT_EQ(b.Pixel(10, 10), clSilver);
+    EXPECT_EQ(b.Pixel(0, 0), Background);   // rounded corner
+}
+
+TEST(FacePainter, GlyphPlacementForEachLayout) {
+    TBitmap glyph(8, 6);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) glyph.SetPixel(x, y, (x == 0 && y == 5) ? clWhite : clRed);
+    const TFont font = CaptionFont();
+    TButtonFace face = PlainButton(1, font);
+    face.W = 90;
+    face.H = 40;
+    face.Caption = "Ab";
+    face.Glyph = &glyph;
+    face.NumGlyphs = 1;
+
+    TBitmap measure(1, 1);
+    measure.Canvas().Font.Assign(font);
+    TRect text = Rect(0, 0, 90 - 8 - 12, 0);
+    measure.Canvas().DrawTextRect("Ab", text, dtCalcRect | dtWordBreak);
+    const int tw = text.Right, th = text.Bottom;
+    ASSERT_GT(tw, 0);
+    ASSERT_GT(th, 0);
+    // Top-left of the glyph cell: its transparent corner leaves the top row's first pixel red.
+    const auto glyphAt = [&](std::uint8_t layout, std::uint8_t alignment) {
+        face.Layout = layout;
+        face.Alignment = alignment;
+        const TBox box = BoxOf(Paint(face), clRed);
+        return std::make_pair(box.Left, box.Top);
+    };
+    EXPECT_EQ(glyphAt(0, 0), std::make_pair(4, (40 - 6) / 2));
+    EXPECT_EQ(glyphAt(0, 1), std::make_pair(90 - 4 - 8 - (tw + 4), (40 - 6) / 2));
+    EXPECT_EQ(glyphAt(1, 0), std::make_pair(4 + tw + 4, (40 - 6) / 2));
+    EXPECT_EQ(glyphAt(1, 2), std::make_pair((90 - 8) / 2 + (tw + 4) / 2, (40 - 6) / 2));
+    const int blockTop = (40 - (th + 6 + 4)) / 2;
+    EXPECT_EQ(glyphAt(2, 0), std::make_pair(4, blockTop));
+    EXPECT_EQ(glyphAt(3, 1), std::make_pair(90 - 8 - 4, blockTop + th));
+    face.Down = true;                       // pressed: one pixel right and down
+    EXPECT_EQ(glyphAt(3, 2), std::make_pair((90 - 8) / 2, blockTop + th));   // style 1 has no press offset
+    face.Style = 3;
+    EXPECT_EQ(glyphAt(3, 2), std::make_pair((90 - 8) / 2 + 1, blockTop + th + 1));
+}

@@ -107,6 +107,31 @@ TEST_F(SpeedButton, ReleaseElsewhereRaisesWithoutAClick) {
     EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(SpeedButton, RightButtonPressesNothingButItsReleaseRaisesTheButton) {
+    const TPoint p = Centre(*button);
+    headless::MouseDown(*form, p.X, p.Y, mbRight);
+    EXPECT_FALSE(button->Down());
+    headless::MouseDown(*form, p.X, p.Y);
+    ASSERT_TRUE(button->Down());
+    headless::MouseUp(*form, p.X, p.Y, mbRight);
+    EXPECT_FALSE(button->Down());
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(SpeedButton, EnterAndLeaveReportToTheirHandlers) {
+    std::vector<std::string> events;
+    button->OnMouseEnter = [&](TObject* sender) { events.push_back(sender == button ? "enter" : "?"); };
+    button->OnMouseExit = [&](TObject* sender) { events.push_back(sender == button ? "exit" : "?"); };
+    const TPoint p = Centre(*button);
+    headless::MouseMove(*form, p.X, p.Y);
+    EXPECT_TRUE(button->MouseInside());
+    EXPECT_EQ(button->FadeLevel(), 8);
+    headless::MouseMove(*form, 300, 150);
+    EXPECT_FALSE(button->MouseInside());
+    EXPECT_EQ(button->FadeLevel(), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
+}
+
 TEST_F(SpeedButton, DoubleClickGivesTwoClicks) {
     const TPoint p = Centre(*button);
     headless::DoubleClick(*form, p.X, p.Y);
