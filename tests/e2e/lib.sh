@@ -192,12 +192,16 @@ e2e_click() {
   sleep 0.3
 }
 
-# Waits until a visible control (the header among them) shows TEXT, then lets the slide settle.
+# Waits until a visible control (the header among them) shows TEXT and has come to rest: the
+# slide moves the header 70 pixels every 1/15 s, so two equal looks a quarter second apart
+# mean the slide is over.
 e2e_wait_page() {
-  local deadline=$(( SECONDS + 90 ))
+  local deadline=$(( SECONDS + 90 )) line previous=""
   while (( SECONDS < deadline )); do
-    [ -n "$(e2e_child_with_text "$1")" ] && { sleep 0.5; return 0; }
-    sleep 0.5
+    line=$(e2e_child_with_text "$1")
+    if [ -n "$line" ] && [ "$line" = "$previous" ]; then sleep 0.2; return 0; fi
+    previous=$line
+    sleep 0.25
   done
   e2e_screenshot "$E2E_TEST-no-page"
   e2e_fail "the page \"$1\" did not show"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The upgrade path as a new user takes it, with the mouse only. First a machine whose only
 # data file is of version 3: the notice and back to "Install or upgrade?". Then an
-# installation made through the installer's own install path, beside the version-3 copy:
-# the search lists only the installed directory, Upgrade rewrites its Pictoro.Exe and leaves
+# installation made through the installer's own install path, beside the version-3 copy and
+# a copy of it in a second directory: the search lists the two accepted directories in the
+# locale's order and preselects the first, Upgrade rewrites its Pictoro.Exe and leaves
 # Pictoro.Dat as it was, and Start runs it. A screenshot of every page is saved.
 set -euo pipefail
 here=$(dirname "$0")
@@ -27,6 +28,10 @@ WIDE_X=688            # "&Install Now" and "&Start Pictoro", 120 wide at the rig
 
 INSTALLED='C:\Program Files\Pictoro\'
 INSTALLED_HOST="Program Files/Pictoro"
+# A second copy whose directory sorts after the first in the locale's order ("\" before
+# "2") but before it in byte order.
+SECOND='C:\Program Files\Pictoro2\'
+SECOND_HOST="Program Files/Pictoro2"
 NEWER_HOST="Newer Pictoro"
 
 next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
@@ -100,6 +105,9 @@ e2e_wait_exit 20
 
 # An older executable, so that the rewrite shows; the data files are kept for comparison.
 printf 'an older executable' >"$E2E_C/$INSTALLED_HOST/Pictoro.Exe"
+mkdir -p "$E2E_C/$SECOND_HOST"
+cp "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" "$E2E_C/$SECOND_HOST/Pictoro.Dat"
+printf 'the second executable' >"$E2E_C/$SECOND_HOST/Pictoro.Exe"
 cp "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-before.dat"
 cp "$E2E_C/$NEWER_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-newer-before.dat"
 
@@ -112,7 +120,7 @@ e2e_wait_page "Ready to upgrade"
 e2e_screenshot "$t-5-start"
 IFS=$'\t' read -r combo _ _ _ _ _ _ _ _ combo_text <<<"$(combo_line)"
 [ -n "$combo" ] || e2e_fail "no drop-down list on the upgrade start page"
-e2e_expect_eq "listed directories" "$INSTALLED" "$(e2e_items "$combo")"
+e2e_expect_eq "listed directories" "$INSTALLED"$'\n'"$SECOND" "$(e2e_items "$combo")"
 e2e_expect_eq "preselected directory" "$INSTALLED" "$combo_text"
 e2e_click $NEXT_X $BAR_Y
 if [ -n "$(e2e_child_with_text "Upgrading Pictoro")" ]; then e2e_screenshot "$t-6-upgrading"; fi
@@ -125,6 +133,7 @@ cmp -s "$E2E_OUT/upgrade-before.dat" "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" || e2e
 [ ! -e "$E2E_C/$INSTALLED_HOST/Pictoro.Exe.new" ] || e2e_fail "the temporary file was left behind"
 cmp -s "$E2E_OUT/upgrade-newer-before.dat" "$E2E_C/$NEWER_HOST/Pictoro.Dat" || e2e_fail "the newer data file changed"
 e2e_expect_eq "the newer copy's executable" "a newer executable" "$(cat "$E2E_C/$NEWER_HOST/Pictoro.Exe")"
+e2e_expect_eq "the second copy's executable" "the second executable" "$(cat "$E2E_C/$SECOND_HOST/Pictoro.Exe")"
 
 # Start runs the upgraded copy maximised, its path in quotes, and the installer ends.
 e2e_click $WIDE_X $BAR_Y
@@ -134,4 +143,4 @@ wait_application
 command_line=$(e2e_children | awk -F'\t' '$10 == "Command line:" { getline; print $10; exit }')
 e2e_expect_eq "command line" "\"${INSTALLED}Pictoro.Exe\"" "$command_line"
 e2e_screenshot "$t-8-application"
-e2e_log "upgrade path: notice without copies, one copy listed, Pictoro.Exe rewritten, Pictoro.Dat kept"
+e2e_log "upgrade path: notice without copies, two copies listed in order, Pictoro.Exe rewritten, Pictoro.Dat kept"
