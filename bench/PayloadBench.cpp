@@ -1,9 +1,8 @@
-// The whole payload write (PayloadOpen ... PayloadDone with a progress callback after each
-// call) against cp of the same bytes.
+// The whole payload write, as both runs make it (WriteApplication with a progress callback
+// after each block), against cp of the same bytes.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "Bench.h"
 #include "engine/PB_Pictoro.h"
@@ -15,15 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 volatile std::uint32_t ShownPosition = 0;
-
-void WritePayload(const std::function<void(std::uint32_t)>& setProgress)
-{
-    PayloadOpen("C:\\Pictoro\\Pictoro.Exe");
-    do {
-        PayloadWriteBlock();
-        setProgress(static_cast<std::uint32_t>(PayloadPosition));
-    } while (!PayloadDone());
-}
 
 } // namespace
 
@@ -37,10 +27,10 @@ int main()
 
     platform::headless::Reset();
     platform::headless::MapDrive('C', (work / "C").string(), platform::DriveFixed);
-    auto setProgress = [](std::uint32_t position) { ShownPosition = position; };
+    auto setProgress = [](std::int64_t position) { ShownPosition = static_cast<std::uint32_t>(position); };
 
     bench::ComparePaired(
-        "payload", "cp", 9, [&] { WritePayload(setProgress); },
+        "payload", "cp", 9, [&] { WriteApplication("C:\\Pictoro\\", setProgress); },
         [&] { bench::RunTool({"cp", source.string(), (work / "copy.exe").string()}); });
     fs::remove_all(work);
     return 0;

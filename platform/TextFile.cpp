@@ -68,7 +68,7 @@ int TextFile::Flush()
     return code;
 }
 
-void TextFile::Write(std::uint8_t c)
+void TextFile::WriteOnFullBuffer(std::uint8_t c)
 {
     if (!OpenFor(Mode::Output))
         return;
@@ -127,20 +127,11 @@ void TextFile::Close()
     CloseHandle();
 }
 
-int TextFile::IOResult()
-{
-    int code = result_;
-    result_ = ioOK;
-    return code;
-}
-
 bool TextFile::IsOpen() const { return mode_ != Mode::Closed; }
 
-void IOCheck(TextFile& file)
+void RaiseIOError(int code)
 {
-    int code = file.IOResult();
-    if (code != ioOK)
-        throw EInOutError(code);
+    throw EInOutError(code);
 }
 
 } // namespace platform

@@ -22,11 +22,23 @@ public:
     void Assign(const std::string& path);
     void Rewrite();                       // create or truncate for writing
     void Reset();                         // open for reading
-    void Write(std::uint8_t c);
+    // Inline while the buffer has room: the payload goes through here byte by byte.
+    void Write(std::uint8_t c)
+    {
+        if (mode_ == Mode::Output && position_ < BufferSize)
+            buffer_[position_++] = c;
+        else
+            WriteOnFullBuffer(c);
+    }
     std::uint8_t Read();
     bool Eof();                           // no byte left to read
     void Close();                         // writes out the buffer first
-    int IOResult();                       // the result of the last operation, then cleared
+    int IOResult()                        // the result of the last operation, then cleared
+    {
+        const int code = result_;
+        result_ = ioOK;
+        return code;
+    }
     bool IsOpen() const;
     const std::string& Path() const { return path_; }
 
@@ -34,6 +46,7 @@ private:
     enum class Mode { Closed, Input, Output };
 
     void Record(int code);
+    void WriteOnFullBuffer(std::uint8_t c);   // also refuses a file not open for output
     bool OpenFor(Mode wanted);   // records the code for a closed file or the wrong direction
     int Flush();
     void Fill();
@@ -49,7 +62,13 @@ private:
     int result_ = ioOK;
 };
 
+[[noreturn]] void RaiseIOError(int code);   // throws EInOutError
+
 // The I/O test that follows every file operation: raises EInOutError for a non-zero result.
-void IOCheck(TextFile& file);
+inline void IOCheck(TextFile& file)
+{
+    if (const int code = file.IOResult(); code != ioOK)
+        RaiseIOError(code);
+}
 
 } // namespace platform
