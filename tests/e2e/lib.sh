@@ -60,9 +60,17 @@ e2e_boot_base_prefix() {
     e2e_fail "wineboot failed or timed out (see $E2E_OUT/wineboot.log)"
   WINEPREFIX=$E2E_BASE_PREFIX timeout 60 "$E2E_WINESERVER" -w || e2e_fail "wineserver did not end"
   rm -f "$E2E_BASE_PREFIX/dosdevices/z:"
+  e2e_install_fonts "$E2E_BASE_PREFIX"
   e2e_detach_profile_folders "$E2E_BASE_PREFIX/drive_c/users/$(id -un)"
   [ -d "$E2E_BASE_PREFIX/drive_c/windows" ] || e2e_fail "wineboot made no drive C:"
   e2e_log "booted a fresh Wine prefix in $(( SECONDS - started )) s"
+}
+
+# Puts the Windows fonts that Wine ships (fonts-wine) into the prefix, where Wine looks for
+# them: without them "MS Sans Serif" falls back to a wider host font and texts wrap.
+e2e_install_fonts() {  # PREFIX
+  mkdir -p "$1/drive_c/windows/Fonts"
+  cp -u /usr/share/wine/fonts/* "$1/drive_c/windows/Fonts/" || e2e_fail "no Wine fonts in /usr/share/wine/fonts"
 }
 
 # Wine links the profile's Desktop, Documents and the like to the host's home folder; make
