@@ -54,6 +54,7 @@ constexpr int DriveCdrom = 5;
 constexpr int DriveRamdisk = 6;
 
 int GetDriveTypeA(const std::string& root);  // root as "C:\\"
+std::string GetVolumeLabel(const std::string& root);   // "" without a label or a medium
 std::uint32_t GetLogicalDrives();            // bit 0 = A:
 
 constexpr std::uint32_t faReadOnly = 0x01;

@@ -52,15 +52,16 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
     return names;
 }
 
-std::string DriveTypeText(int type) {
-    switch (type) {
-    case platform::DriveRemovable: return " [REMOVABLE]";
-    case platform::DriveFixed: return " [FIXED]";
-    case platform::DriveRemote: return " [NETWORK]";
-    case platform::DriveCdrom: return " [CD-ROM]";
-    case platform::DriveRamdisk: return " [RAM]";
-    default: return "";
-    }
+// "c:", followed by the volume label in brackets where the drive has one. Removable and
+// network drives are not asked, so that an empty floppy or a slow share costs nothing.
+std::string DriveItem(char letter) {
+    const std::string root = std::string(1, letter) + ":\\";
+    std::string item = std::string(1, char(letter - 'A' + 'a')) + ":";
+    const int type = platform::GetDriveTypeA(root);
+    if (type == platform::DriveRemovable || type == platform::DriveRemote) return item;
+    const std::string label = platform::GetVolumeLabel(root);
+    if (!label.empty()) item += " [" + label + "]";
+    return item;
 }
 
 } // namespace
@@ -179,8 +180,7 @@ void TDriveComboBox::Refresh() {
     for (int i = 0; i < 26; ++i) {
         if (!(drives & (1u << i))) continue;
         const char letter = char('A' + i);
-        const int type = platform::GetDriveTypeA(std::string(1, letter) + ":\\");
-        items_.push_back(std::string(1, char('a' + i)) + ":" + DriveTypeText(type));
+        items_.push_back(DriveItem(letter));
         letters_.push_back(letter);
     }
     Changed(TChange::Items);

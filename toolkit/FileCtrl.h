@@ -45,7 +45,7 @@ public:
     explicit TDriveComboBox(TComponent* owner);
     TDirectoryListBox* DirList() const { return dirList_; }
     void SetDirList(TDirectoryListBox* list);
-    const std::vector<std::string>& Items() const { return items_; }    // e.g. "c: [FIXED]"
+    const std::vector<std::string>& Items() const { return items_; }    // e.g. "c: [SYSTEM]", "a:"
     char Drive() const { return drive_; }
     void SetDrive(char letter);                 // also moves the bound list
     int ItemIndex() const;

@@ -86,6 +86,14 @@ int GetDriveTypeA(const std::string& root)
     return drive == State().Drives.end() ? DriveNoRootDir : drive->second.Type;
 }
 
+std::string GetVolumeLabel(const std::string& root)
+{
+    auto drive = State().Drives.find(RootLetter(root));
+    if (drive == State().Drives.end() || drive->second.HostDirectory.empty())
+        return "";
+    return drive->second.Label;
+}
+
 std::uint32_t GetLogicalDrives()
 {
     std::uint32_t mask = 0;

@@ -47,12 +47,17 @@ void Reset()
 void MapDrive(char letter, const std::string& hostDirectory, int driveType)
 {
     std::filesystem::create_directories(hostDirectory);
-    State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))] = {hostDirectory, driveType};
+    State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))] = {hostDirectory, driveType, ""};
 }
 
 void SetDriveType(char letter, int driveType)
 {
     State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))].Type = driveType;
+}
+
+void SetVolumeLabel(char letter, const std::string& label)
+{
+    State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))].Label = label;
 }
 
 std::string HostPath(const std::string& windowsPath)

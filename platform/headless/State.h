@@ -15,6 +15,7 @@ namespace platform::headless {
 struct Drive {
     std::string HostDirectory;   // empty: the drive has no medium
     int Type = DriveUnknown;
+    std::string Label;
 };
 
 struct SpecialFolder {

@@ -17,6 +17,7 @@ void Reset();
 // Maps a drive letter to a host directory (created if missing). Type is a Drive* constant.
 void MapDrive(char letter, const std::string& hostDirectory, int driveType);
 void SetDriveType(char letter, int driveType);   // also for letters with no folder (no medium)
+void SetVolumeLabel(char letter, const std::string& label);   // of a mapped drive
 
 // The host path that a Windows path resolves to (existing components matched without regard
 // to case, missing ones appended as given); empty if the drive is not mapped. Written bytes

@@ -8,6 +8,16 @@ int GetDriveTypeA(const std::string& root) { return int(::GetDriveTypeA(root.c_s
 
 std::uint32_t GetLogicalDrives() { return ::GetLogicalDrives(); }
 
+// A drive without a medium fails quietly instead of asking for a disk.
+std::string GetVolumeLabel(const std::string& root)
+{
+    char label[MAX_PATH + 1] = "";
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const BOOL read = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
+    SetErrorMode(oldMode);
+    return read ? label : "";
+}
+
 // Limiting the search to directories is only a hint to the file system, so the attribute
 // still decides.
 std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOnly)

@@ -28,6 +28,9 @@ protected:
         platform::headless::MapDrive('C', (root / "c").string(), platform::DriveFixed);
         platform::headless::MapDrive('D', (root / "d").string(), platform::DriveFixed);
         platform::headless::SetDriveType('E', platform::DriveCdrom);
+        platform::headless::SetVolumeLabel('C', "SYSTEM");
+        platform::headless::MapDrive('F', (root / "f").string(), platform::DriveRemovable);
+        platform::headless::SetVolumeLabel('F', "STICK");
         for (const char* dir : {"c/Program Files/Pictoro", "c/Images", "c/Windows", "c/hidden", "d/Data"})
             std::filesystem::create_directories(root / dir);
         platform::headless::SetAttributes("C:\\hidden", platform::faDirectory | platform::faHidden);
@@ -81,7 +84,8 @@ TEST_F(DirectoryList, OpeningAnItemChangesTheDirectoryThenReportsTheDoubleClick)
 }
 
 TEST_F(DirectoryList, DriveSelectorListsDrivesAndMovesTheList) {
-    EXPECT_EQ(drives->Items(), (std::vector<std::string>{"c: [FIXED]", "d: [FIXED]", "e: [CD-ROM]"}));
+    // Labels where a fixed or CD drive has one; removable drives are not asked.
+    EXPECT_EQ(drives->Items(), (std::vector<std::string>{"c: [SYSTEM]", "d:", "e:", "f:"}));
     EXPECT_EQ(drives->ItemIndex(), 0);
     list->SetDirectory("C:\\Images");
     headless::PickDrive(*drives, 1);
