@@ -278,7 +278,9 @@ void DrawGlyphPart(TCanvas& Canvas, const TBitmap& Glyph, int X, int Y, int Sour
     if (Width <= 0 || Height <= 0 || Glyph.Empty()) return;
     // A copy of the glyph cut to the cell's size, with the wanted cell drawn over it: where
     // the cell lies outside the strip, the strip's first pixels stay.
-    const auto inGlyph = [&Glyph](int x, int y) { return x >= 0 && y >= 0 && x < Glyph.Width() && y < Glyph.Height(); };
+    const auto inGlyph = [&Glyph](int x, int y) {
+        return x >= 0 && y >= 0 && x < Glyph.Width() && y < Glyph.Height();
+    };
     TBitmap part(Width, Height);
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) {

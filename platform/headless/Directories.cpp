@@ -10,7 +10,6 @@
 #include "platform/headless/Attributes.h"
 #include "platform/headless/Masks.h"
 #include "platform/headless/Paths.h"
-#include "platform/Strings.h"
 #include "platform/headless/State.h"
 
 namespace platform {

@@ -129,7 +129,6 @@ std::string MatchComponents(std::string host, const std::vector<std::string>& co
 
 } // namespace
 
-
 ResolvedPath Resolve(const std::string& windowsPath)
 {
     WriteAllHeld();

@@ -21,6 +21,11 @@ VirtualState FreshState()
     return state;
 }
 
+Drive& DriveOf(char letter)
+{
+    return State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))];
+}
+
 } // namespace
 
 VirtualState& State()
@@ -47,17 +52,17 @@ void Reset()
 void MapDrive(char letter, const std::string& hostDirectory, int driveType)
 {
     std::filesystem::create_directories(hostDirectory);
-    State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))] = {hostDirectory, driveType, ""};
+    DriveOf(letter) = {hostDirectory, driveType, ""};
 }
 
 void SetDriveType(char letter, int driveType)
 {
-    State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))].Type = driveType;
+    DriveOf(letter).Type = driveType;
 }
 
 void SetVolumeLabel(char letter, const std::string& label)
 {
-    State().Drives[char(std::toupper(static_cast<unsigned char>(letter)))].Label = label;
+    DriveOf(letter).Label = label;
 }
 
 std::string HostPath(const std::string& windowsPath)
