@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "platform/Platform.h"
+#include "platform/Strings.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
 // network drives are not asked, so that an empty floppy or a slow share costs nothing.
 std::string DriveItem(char letter) {
     const std::string root = std::string(1, letter) + ":\\";
-    std::string item = std::string(1, char(letter - 'A' + 'a')) + ":";
+    std::string item = std::string(1, LowerCase(letter)) + ":";
     const int type = platform::GetDriveTypeA(root);
     if (type == platform::DriveRemovable || type == platform::DriveRemote) return item;
     const std::string label = platform::GetVolumeLabel(root);
