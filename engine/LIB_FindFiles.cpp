@@ -64,6 +64,19 @@ std::vector<std::string> SplitList(const std::string& text)
 
 bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
+// A mask without wildcards names a single entry, which the folder's listing already holds.
+// A trailing dot or blank is left to the system, which strips it.
+bool IsPlainName(const std::string& mask)
+{
+    return mask.find_first_of("*?") == std::string::npos && mask.back() != '.' && mask.back() != ' ';
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return LowerCase(x) == LowerCase(y); });
+}
+
 // One search: the parsed masks, the callbacks and the result with its duplicate index.
 class Search {
 public:
@@ -81,6 +94,7 @@ public:
     std::vector<std::string> TakeResult() { return std::move(result_); }
 
 private:
+    void AddMatches(const std::string& dir, const std::string& mask, const std::vector<platform::DirEntry>& listing);
     void AddFoundFile(const std::string& path, const std::string& name);
 
     std::vector<std::string> masks_;
@@ -94,11 +108,11 @@ void Search::SearchDir(const std::string& dir, std::int32_t lo, std::int32_t hi)
 {
     std::int32_t position = lo;
     std::int32_t budget = hi - lo;
+    const std::vector<platform::DirEntry> listing = platform::FindEntries(dir + "*.*");
     for (const std::string& mask : masks_)
-        for (const platform::DirEntry& entry : platform::FindEntries(dir + mask))
-            AddFoundFile(dir + entry.Name, entry.Name);
+        AddMatches(dir, mask, listing);
 
-    for (const platform::DirEntry& entry : platform::FindEntries(dir + "*.*", true)) {
+    for (const platform::DirEntry& entry : listing) {
         bool isDirectory = entry.Attributes & platform::faDirectory;
         bool skipped = entry.Attributes & (platform::faHidden | platform::faReparsePoint);
         if (!isDirectory || skipped || IsDotEntry(entry.Name))
@@ -112,6 +126,19 @@ void Search::SearchDir(const std::string& dir, std::int32_t lo, std::int32_t hi)
         SearchDir(dir + entry.Name + "\\", start, position);
     }
     Report(hi);
+}
+
+// The entries of dir that match the mask, in the order the system lists them.
+void Search::AddMatches(const std::string& dir, const std::string& mask, const std::vector<platform::DirEntry>& listing)
+{
+    if (!IsPlainName(mask)) {
+        for (const platform::DirEntry& entry : platform::FindEntries(dir + mask))
+            AddFoundFile(dir + entry.Name, entry.Name);
+        return;
+    }
+    for (const platform::DirEntry& entry : listing)
+        if (SameName(entry.Name, mask))
+            AddFoundFile(dir + entry.Name, entry.Name);
 }
 
 void Search::AddFoundFile(const std::string& path, const std::string& name)

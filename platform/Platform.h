@@ -71,8 +71,7 @@ struct DirEntry {
 
 // Entries matching a pattern such as "C:\\Dir\\*.*" or "C:\\Dir\\Pictoro.Dat", matched as
 // Windows matches masks (without regard to case). A directory that cannot be read yields none.
-// With directoriesOnly, only directories are returned (and the file system may skip files).
-std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOnly = false);
+std::vector<DirEntry> FindEntries(const std::string& pattern);
 
 // ---- Shell ----
 constexpr int CsidlPrograms = 0x02;

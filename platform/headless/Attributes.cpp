@@ -29,6 +29,13 @@ std::uint32_t StoredAttributes(const std::string& host, bool directory)
     return stored != State().Attributes.end() ? stored->second : directory ? 0 : faArchive;
 }
 
+// The same for an entry of a host directory; its path is built only when some are stored.
+std::uint32_t StoredAttributes(const std::string& directoryHost, const char* name, bool directory)
+{
+    return State().Attributes.empty() ? StoredAttributes(std::string(), directory)
+                                      : StoredAttributes(directoryHost + "/" + name, directory);
+}
+
 } // namespace
 
 std::uint32_t EntryAttributes(const std::string& host)
@@ -36,29 +43,22 @@ std::uint32_t EntryAttributes(const std::string& host)
     struct stat link, target;
     if (lstat(host.c_str(), &link) != 0)
         return 0;
-    bool resolves = stat(host.c_str(), &target) == 0;
-    bool directory = resolves && S_ISDIR(target.st_mode);
+    bool directory = stat(host.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
     std::uint32_t attributes = StoredAttributes(host, directory);
     if (directory)
         attributes |= faDirectory;
     if (S_ISLNK(link.st_mode))
         attributes |= faReparsePoint;
-    if (!directory && resolves && !(target.st_mode & S_IWUSR))
-        attributes |= faReadOnly;
     return attributes;
 }
 
-std::uint32_t ListedAttributes(const std::string& host, unsigned char type)
+std::uint32_t ListedAttributes(const std::string& directoryHost, const dirent& entry)
 {
-    if (type == DT_DIR)
-        return StoredAttributes(host, true) | faDirectory;
-    if (type != DT_REG)
-        return EntryAttributes(host);
-    struct stat file;
-    if (stat(host.c_str(), &file) != 0)
-        return 0;
-    bool readOnly = !(file.st_mode & S_IWUSR);
-    return StoredAttributes(host, false) | (readOnly ? faReadOnly : 0);
+    if (entry.d_type == DT_DIR)
+        return StoredAttributes(directoryHost, entry.d_name, true) | faDirectory;
+    if (entry.d_type == DT_REG)
+        return StoredAttributes(directoryHost, entry.d_name, false);
+    return EntryAttributes(directoryHost + "/" + entry.d_name);
 }
 
 void SetAttributes(const std::string& windowsPath, std::uint32_t attributes)

@@ -1,6 +1,8 @@
 // Attributes of host entries as the virtual Windows reports them.
 #pragma once
 
+#include <dirent.h>
+
 #include <cstdint>
 #include <string>
 
@@ -9,13 +11,13 @@ namespace platform::headless {
 bool HostExists(const std::string& host);
 bool HostIsDirectory(const std::string& host);   // symbolic links followed
 
-// fa* flags: those set with SetAttributes (else faArchive for a file), faDirectory,
-// faReparsePoint for a symbolic link, faReadOnly for a file its owner may not write.
+// fa* flags: those set with SetAttributes (else faArchive for a file), faDirectory, and
+// faReparsePoint for a symbolic link. The host's permission bits play no part.
 std::uint32_t EntryAttributes(const std::string& host);
 
-// The same for an entry just listed, with its dirent type (DT_*): a folder needs no host
-// call, a file one, a link or an entry of unknown type two.
-std::uint32_t ListedAttributes(const std::string& host, unsigned char type);
+// The same for an entry just read from a host directory: a folder or a file needs no host
+// call, a link or an entry of unknown type two.
+std::uint32_t ListedAttributes(const std::string& directoryHost, const dirent& entry);
 
 void ForgetAttributes(const std::string& host);
 void MoveAttributes(const std::string& fromHost, const std::string& toHost);

@@ -46,31 +46,27 @@ char RootLetter(const std::string& root)
     return form ? char(std::toupper(static_cast<unsigned char>(root[0]))) : 0;
 }
 
+unsigned char LowerByte(char c) { return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
+
 bool LessIgnoringCase(const DirEntry& a, const DirEntry& b)
 {
     return std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
-                                        [](char x, char y) {
-                                            return static_cast<unsigned char>(LowerCase(x)) <
-                                                   static_cast<unsigned char>(LowerCase(y));
-                                        });
+                                        [](char x, char y) { return LowerByte(x) < LowerByte(y); });
 }
 
-// The entries of a host folder whose names match the mask, sorted without regard to case;
-// with directoriesOnly, folders alone. False if the folder cannot be opened.
-bool ListHostDirectory(const std::string& host, const std::string& mask, bool directoriesOnly,
-                       std::vector<DirEntry>& entries)
+// The entries of a host folder whose names match the mask, sorted without regard to case.
+// False if the folder cannot be opened.
+bool ListHostDirectory(const std::string& host, const std::string& mask, std::vector<DirEntry>& entries)
 {
     DIR* dir = opendir(host.c_str());
     if (!dir)
         return false;
     while (dirent* entry = readdir(dir)) {
         std::string name = entry->d_name;
-        bool skipped = name == "." || name == ".." || (directoriesOnly && entry->d_type == DT_REG);
-        if (skipped || !MatchesMask(name, mask))
+        if (name == "." || name == ".." || !MatchesMask(name, mask))
             continue;
-        std::uint32_t attributes = ListedAttributes(host + "/" + name, entry->d_type);
-        if (!directoriesOnly || (attributes & faDirectory))
-            entries.push_back({std::move(name), attributes});
+        std::uint32_t attributes = ListedAttributes(host, *entry);
+        entries.push_back({std::move(name), attributes});
     }
     closedir(dir);
     std::sort(entries.begin(), entries.end(), LessIgnoringCase);
@@ -102,7 +98,7 @@ std::uint32_t GetLogicalDrives()
     return mask;
 }
 
-std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOnly)
+std::vector<DirEntry> FindEntries(const std::string& pattern)
 {
     std::size_t split = pattern.find_last_of("\\/");
     std::string directory = split == std::string::npos ? "." : pattern.substr(0, split + 1);
@@ -116,7 +112,7 @@ std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOn
             if (MatchesMask(dots, mask))
                 found.push_back({dots, faDirectory});
     std::vector<DirEntry> listed;
-    if (!ListHostDirectory(resolved.Host, mask, directoriesOnly, listed))
+    if (!ListHostDirectory(resolved.Host, mask, listed))
         return {};
     found.insert(found.end(), std::make_move_iterator(listed.begin()), std::make_move_iterator(listed.end()));
     return found;

@@ -34,6 +34,8 @@ bool Glob(const char* name, const char* mask)
 
 bool MatchesMask(const std::string& name, const std::string& mask)
 {
+    if (mask == "*" || mask == "*.*")
+        return true;
     std::string lowerName = LowerCase(name), lowerMask = LowerCase(mask);
     if (Glob(lowerName.c_str(), lowerMask.c_str()))
         return true;

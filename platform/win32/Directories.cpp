@@ -18,19 +18,34 @@ std::string GetVolumeLabel(const std::string& root)
     return read ? label : "";
 }
 
-// Limiting the search to directories is only a hint to the file system, so the attribute
-// still decides.
-std::vector<DirEntry> FindEntries(const std::string& pattern, bool directoriesOnly)
+namespace {
+
+// Windows 7 and later list without short names and fetch larger batches; earlier versions
+// refuse that query as an invalid parameter and get the standard one from then on.
+HANDLE FindFirstEntry(const std::string& pattern, WIN32_FIND_DATAA& data)
+{
+    static bool basicRefused = false;
+    if (!basicRefused) {
+        HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH);
+        if (search != INVALID_HANDLE_VALUE || GetLastError() != ERROR_INVALID_PARAMETER)
+            return search;
+        basicRefused = true;
+    }
+    return FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0);
+}
+
+} // namespace
+
+std::vector<DirEntry> FindEntries(const std::string& pattern)
 {
     std::vector<DirEntry> entries;
     WIN32_FIND_DATAA data;
-    FINDEX_SEARCH_OPS searchOps = directoriesOnly ? FindExSearchLimitToDirectories : FindExSearchNameMatch;
-    HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &data, searchOps, nullptr, 0);
+    HANDLE search = FindFirstEntry(pattern, data);
     if (search == INVALID_HANDLE_VALUE)
         return entries;
     do
-        if (!directoriesOnly || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            entries.push_back({data.cFileName, data.dwFileAttributes});
+        entries.push_back({data.cFileName, data.dwFileAttributes});
     while (FindNextFileA(search, &data));
     FindClose(search);
     return entries;
