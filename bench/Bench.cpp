@@ -38,7 +38,7 @@ void RunTool(const std::vector<std::string>& argv)
     }
 }
 
-void ComparePaired(const std::string& name, const std::string& reference, int runs,
+void ComparePaired(const std::string& name, const std::string& reference, double goal, int runs,
                    const std::function<void()>& ours, const std::function<void()>& theirs)
 {
     ours();
@@ -59,7 +59,8 @@ void ComparePaired(const std::string& name, const std::string& reference, int ru
                     reference.c_str(), theirSeconds, ratios.back());
     }
     std::sort(ratios.begin(), ratios.end());
-    std::printf("bench %s ratio %.2f vs %s\n", name.c_str(), ratios[ratios.size() / 2], reference.c_str());
+    std::printf("bench %s ratio %.2f vs %s (goal at most %.2f)\n", name.c_str(), ratios[ratios.size() / 2],
+                reference.c_str(), goal);
 }
 
 } // namespace bench

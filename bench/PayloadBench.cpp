@@ -30,7 +30,7 @@ int main()
     auto setProgress = [](std::int64_t position) { ShownPosition = static_cast<std::uint32_t>(position); };
 
     bench::ComparePaired(
-        "payload", "cp", 9, [&] { WriteApplication("C:\\Pictoro\\", setProgress); },
+        "payload", "cp", 2.0, 9, [&] { WriteApplication("C:\\Pictoro\\", setProgress); },
         [&] { bench::RunTool({"cp", source.string(), (work / "copy.exe").string()}); });
     fs::remove_all(work);
     return 0;

@@ -66,7 +66,7 @@ int main()
     if (found != std::size(Matches))
         return 1;
     bench::ComparePaired(
-        "search", "find", 7, [] { FindFiles("Pictoro.Dat", 1, "", [](std::uint8_t) {}, nullptr); },
+        "search", "find", 1.0, 7, [] { FindFiles("Pictoro.Dat", 1, "", [](std::uint8_t) {}, nullptr); },
         [&] { bench::RunTool({"find", root.string(), "-iname", "Pictoro.Dat"}); });
     return 0;
 }
