@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/Strings.h"
 #include "platform/headless/Attributes.h"
+#include "platform/headless/Faults.h"
 #include "platform/headless/Masks.h"
 #include "platform/headless/Paths.h"
 #include "platform/headless/State.h"
@@ -105,7 +106,7 @@ std::vector<DirEntry> FindEntries(const std::string& pattern)
     std::string mask = split == std::string::npos ? pattern : pattern.substr(split + 1);
     ResolvedPath resolved = Resolve(directory);
     std::vector<DirEntry> found;
-    if (resolved.Code != ioOK)
+    if (resolved.Code != ioOK || AccessFaultCode(resolved.Windows) != ioOK)
         return found;
     if (resolved.Windows.size() != 3)
         for (const char* dots : {".", ".."})

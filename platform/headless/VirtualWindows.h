@@ -30,13 +30,13 @@ void SetCurrentDir(const std::string& windowsPath);
 // A special folder's path and the HRESULT that SHGetFolderPathA returns for it.
 void SetSpecialFolder(int csidl, const std::string& windowsPath, std::int32_t result = 0);
 
-// Faults. A fault applies to files whose Windows path ends with the given suffix (case
-// ignored), e.g. "\\Pictoro.Exe".
+// Faults. A fault applies to files and folders whose Windows path ends with the given suffix
+// (case ignored), e.g. "\\Pictoro.Exe".
 enum class Fault { None, DiskFull, AccessDenied, InUse };
 // DiskFull: writes fail with ioDiskFull once afterBytes bytes were written to that file.
-// AccessDenied: create and open fail with ioAccessDenied.  InUse: create, open and
-// replace fail with ioSharingViolation. Delete and CheckReplaceable report either fault
-// too, even for a file that does not exist.
+// AccessDenied: create and open fail with ioAccessDenied, and a folder lists nothing.
+// InUse: create, open and replace fail with ioSharingViolation. Delete and CheckReplaceable
+// report either fault too, even for a file that does not exist.
 void InjectFault(const std::string& pathSuffix, Fault fault, std::uint64_t afterBytes = 0);
 void ClearFaults();
 

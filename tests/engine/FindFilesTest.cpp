@@ -100,6 +100,21 @@ TEST_F(FindFilesTest, MissingOrUnreadableRootsYieldNothing)
     EXPECT_EQ(Find("Pictoro.Dat", 4, "C:\\Missing;Q:\\;C:\\Pictoro.Dat"), Paths{});
 }
 
+TEST_F(FindFilesTest, FolderThatCannotBeListedIsSteppedOver)
+{
+    for (const char* path : {"C:\\A\\Pictoro.Dat", "C:\\Locked\\Inner\\Pictoro.Dat", "C:\\Z\\Pictoro.Dat"})
+        MakeFile(path);
+    vw::InjectFault("\\Locked", vw::Fault::AccessDenied);
+    EXPECT_EQ(Find("Pictoro.Dat", 1, ""), (Paths{"C:\\A\\Pictoro.Dat", "C:\\Z\\Pictoro.Dat"}));
+    EXPECT_EQ(percents_.back(), 100);
+}
+
+TEST_F(FindFilesTest, FolderNamedLikeTheMaskIsOfferedAndEntered)
+{
+    MakeFile("C:\\Odd\\PICTORO.DAT\\Pictoro.Dat");
+    EXPECT_EQ(Find("Pictoro.Dat", 1, ""), (Paths{"C:\\Odd\\PICTORO.DAT", "C:\\Odd\\PICTORO.DAT\\Pictoro.Dat"}));
+}
+
 TEST_F(FindFilesTest, HiddenDirectoriesAreNotEnteredButHiddenFilesAreFound)
 {
     MakeFile("C:\\Secret\\Pictoro.Dat");

@@ -73,6 +73,31 @@ TEST_F(UpgradeSearch, InstallationsOnTwoFixedDisksAreListedByDirectoryInCaseFree
               "Now searching for installed Pictoro versions on your hard disks.\rThis can take a few moments.");
 }
 
+// Beside two copies, a disk holds data files and folders that a search must step past.
+TEST_F(UpgradeSearch, StrangeEntriesOnTheDisksLeaveExactlyTheUsableCopies) {
+    MakeInstallation("C:\\Good\\", 0);
+    MakeInstallation("D:\\Pictoro\\", 0);
+    MakeDir("C:\\Folder\\Pictoro.Dat");
+    MakeFile("C:\\Empty\\Pictoro.Dat", "");
+    MakeInstallation("C:\\Locked\\", 0);
+    vw::InjectFault("\\Locked\\Pictoro.Dat", vw::Fault::AccessDenied);
+    MakeInstallation("C:\\Unlisted\\Inner\\", 0);
+    vw::InjectFault("\\Unlisted", vw::Fault::AccessDenied);
+    // 4 GiB of which only the first byte is read: version 1 is accepted, version 3 is not.
+    for (auto [dir, version] : {std::pair{"C:\\Huge\\", 1}, std::pair{"C:\\Huge Newer\\", 3}}) {
+        MakeInstallation(dir, version);
+        std::filesystem::resize_file(vw::HostPath(std::string(dir) + "Pictoro.Dat"), 4ull << 30);
+    }
+    MakeInstallation("C:\\Loop\\", 2);
+    std::filesystem::create_directory_symlink(vw::HostPath("C:\\Loop"), vw::HostPath("C:\\Loop") + "/Up");
+
+    StartSearch();
+    EXPECT_TRUE(TakeNotices().empty());
+    ASSERT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    EXPECT_EQ(FoundDataFiles, (std::vector<std::string>{"C:\\Good\\Pictoro.Dat", "C:\\Huge\\Pictoro.Dat",
+                                                        "C:\\Loop\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));
+}
+
 class UpgradeSearchFindsNothing : public UpgradeSearch, public ::testing::WithParamInterface<std::string> {
 protected:
     void Arrange(const std::string& machine) {
