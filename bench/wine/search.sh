@@ -1,20 +1,44 @@
 #!/usr/bin/env bash
 # The installed-copy search under Wine against a plain walk of the same bitness: both programs
-# of BUILD (bench_finder.exe, bench_walker.exe) walk a tree of about 20,000 files mapped as
-# drive D: of a fresh prefix and time themselves, in alternating pairs after one warm-up each.
-# Prints every pair, then "bench wine-search ratio VALUE vs walker (goal at most 1.20)", the
-# median.
-#   bench/wine/search.sh BUILD        (WINE and WINESERVER: default the host's 64-bit ones)
+# (bench_finder.exe, bench_walker.exe) walk a tree of about 20,000 files mapped as drive D: of
+# a fresh prefix and time themselves, in alternating pairs after one warm-up each. Prints
+# every pair, then "bench wine-search ratio VALUE vs walker (goal at most 1.20)", the median.
+# Runs the win32 build under Wine 10 in the bench's Debian 13 root once that is complete,
+# else the win64 build under the host's Wine.
+#   bench/wine/search.sh
 set -euo pipefail
 
-build=$1
-wine=${WINE:-/usr/lib/wine/wine64}
-wineserver=${WINESERVER:-/usr/lib/wine/wineserver64}
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+wine_root=/var/lib/install-pictoro/debian13
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
 pairs=7
-tree=/tmp/pictoro-wine-tree
-work=$(mktemp -d /tmp/pictoro-wine-bench.XXXXXX)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-trap 'timeout 30 "$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+out=$source_dir/build/wine-bench
+tree=$out/tree
+work=$out/run
+mounted=()
+
+# Binds /proc, /dev, /sys and the source tree into the root at their own paths.
+enter_root() {
+  local dir
+  for dir in /proc /dev /sys "$source_dir"; do
+    mkdir -p "$wine_root$dir"
+    mountpoint -q "$wine_root$dir" && continue
+    mount --bind "$dir" "$wine_root$dir"
+    mounted+=("$wine_root$dir")
+  done
+}
+
+leave() {
+  in_wine "$wineserver" -k 2>/dev/null || true
+  local dir
+  for dir in "${mounted[@]}"; do umount "$dir" || true; done
+  rm -rf "$work"
+}
+
+in_wine() {
+  if [ "$preset" = win32 ]; then chroot "$wine_root" env -C "$PWD" "$@"; else "$@"; fi
+}
 
 # 10 x 10 x 20 leaves under 111 inner folders, 10 files in each: 2,111 folders and 21,110
 # files, and 5 data files of version 0. Reused when a previous run completed it.
@@ -36,18 +60,30 @@ make_tree() {
 }
 
 run() {  # PROGRAM -> its output line
-  (cd "$build" && "$wine" "$1" 'D:\' | tr -d '\r')
+  (cd "$WINEPREFIX/drive_c/bench" && in_wine "$wine" "C:\\bench\\$1" 'D:\' | tr -d '\r')
 }
 
+preset=win64
+[ -f "$wine_root/.complete" ] && preset=win32
+build=$source_dir/build/$preset
+(cd "$source_dir" && cmake --preset $preset >/dev/null && cmake --build --preset $preset -j2 --target bench_walker bench_finder)
 make_tree
-"$wine" wineboot -i >/dev/null 2>&1 || { echo "bench: wineboot failed" >&2; exit 1; }
+rm -rf "$work"
+mkdir -p "$work"
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+trap leave EXIT
+[ "$preset" = win32 ] && enter_root
+echo "wine search: $preset build, $(in_wine "$wine" --version)"
+in_wine "$wine" wineboot -i >/dev/null 2>&1 || { echo "bench: wineboot failed" >&2; exit 1; }
 rm -f "$WINEPREFIX/dosdevices/z:"
 ln -s "$tree" "$WINEPREFIX/dosdevices/d:"
-"$wineserver" -w
-"$wineserver" -p
+mkdir -p "$WINEPREFIX/drive_c/bench"
+cp "$build"/bench/wine/bench_{walker,finder}.exe "$WINEPREFIX/drive_c/bench/"
+in_wine "$wineserver" -w
+in_wine "$wineserver" -p
 
-walker=bench/wine/bench_walker.exe
-finder=bench/wine/bench_finder.exe
+walker=bench_walker.exe
+finder=bench_finder.exe
 read -r _ folders matches < <(run $walker)
 read -r _ accepted < <(run $finder)
 echo "wine search: the walker lists $folders folders and sees $matches data files, the search accepts $accepted"
