@@ -47,12 +47,13 @@ char RootLetter(const std::string& root)
     return form ? char(std::toupper(static_cast<unsigned char>(root[0]))) : 0;
 }
 
-unsigned char LowerByte(char c) { return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
-
 bool LessIgnoringCase(const DirEntry& a, const DirEntry& b)
 {
     return std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
-                                        [](char x, char y) { return LowerByte(x) < LowerByte(y); });
+                                        [](char x, char y) {
+                                            return static_cast<unsigned char>(LowerCase(x)) <
+                                                   static_cast<unsigned char>(LowerCase(y));
+                                        });
 }
 
 // The entries of a host folder whose names match the mask, sorted without regard to case.
