@@ -1,26 +1,58 @@
-# The Wine test bench: runs the win64 build of the installer under Wine in Xvfb, gives input as
-# a user does (xdotool), and reads what Windows shows through the probe, screenshots and the
-# Wine drive C:. Sourced by tests/e2e/run.sh and by every tests/e2e/test_*.sh.
+# The Wine test bench: runs a Windows build of the installer (by default win32, the product, a
+# PE32 exe; E2E_ARCH=win64 for the x64 build) under Debian 13's Wine 10 in the root that
+# scripts/setup makes (tests/e2e/root.sh), in Xvfb on the host; gives input as a user does
+# (xdotool), and reads what Windows shows through the probe (built with the program, so of its
+# bitness), screenshots and the Wine drive C:. Sourced by tests/e2e/run.sh, scripts/run and
+# every tests/e2e/test_*.sh.
 #
 # run.sh starts one display and boots one base prefix per run (E2E_DISPLAY, E2E_BASE_PREFIX);
 # each test copies the base prefix, so every test starts on a fresh C: drive. A test sourced on
 # its own sets both up itself. Every step has a timeout.
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-E2E_BUILD=${E2E_BUILD:-$E2E_ROOT/build/win64}
-E2E_OUT=${E2E_OUT:-$E2E_ROOT/build/e2e}
-E2E_EXE=${E2E_EXE:-$E2E_BUILD/Install_Pictoro.exe}
-E2E_PROBE=${E2E_PROBE:-$E2E_BUILD/tests/e2e/probe/probe.exe}
+source "$E2E_ROOT/tests/e2e/root.sh"
+E2E_ARCH=${E2E_ARCH:-win32}
+if [ "$E2E_ARCH" = win32 ]; then E2E_OUT=${E2E_OUT:-$E2E_ROOT/build/e2e}; else E2E_OUT=${E2E_OUT:-$E2E_ROOT/build/e2e/$E2E_ARCH}; fi
 E2E_CAPTION="Install Pictoro 1.7"
-E2E_WINE=/usr/lib/wine/wine64
-E2E_WINESERVER=/usr/lib/wine/wineserver64
-[ -x "$E2E_WINESERVER" ] || E2E_WINESERVER=/usr/lib/wine/wineserver
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 # The folder of drive C: where the installer and the probe are put, as Windows sees it.
 E2E_WIN_DIR='C:\e2e'
 
+# Picks the build that the next e2e_fresh_prefix puts on drive C:: win32 or win64. Sets
+# E2E_ARCH, E2E_BUILD, E2E_EXE, E2E_PROBE.
+e2e_use_build() {
+  E2E_ARCH=$1
+  E2E_BUILD=$E2E_ROOT/build/$E2E_ARCH
+  E2E_EXE=$E2E_BUILD/Install_Pictoro.exe
+  E2E_PROBE=$E2E_BUILD/tests/e2e/probe/probe.exe
+}
+e2e_use_build "$E2E_ARCH"
+
 e2e_log() { echo "e2e: $*" >&2; }
+
+# PE32 or PE32+ (32- or 64-bit Windows program), read from the exe's optional header.
+e2e_pe_kind() {  # EXE
+  local pe magic
+  pe=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
+  magic=$(od -An -t x2 -j $(( pe + 24 )) -N 2 "$1" | tr -d ' ')
+  case $magic in
+    010b) echo PE32 ;;
+    020b) echo PE32+ ;;
+    *) echo "not-PE" ;;
+  esac
+}
+
+# --- Wine in the root -----------------------------------------------------------------------
+
+# Runs the Windows program ARGS under Wine in the root with the prefix WINEPREFIX, in the
+# host folder CWD (drive C:'s e2e folder if not given); replaces the shell (use in a subshell).
+e2e_wine_exec() {  # [-C CWD] ARGS...
+  local cwd=$E2E_C/e2e
+  if [ "$1" = -C ]; then cwd=$2; shift 2; fi
+  root_wine "$WINEPREFIX" -b "$E2E_OUT" -C "$cwd" -- "$@"
+}
+
+# Ends the wineserver of WINEPREFIX and every program it serves.
+e2e_wineserver_kill() { root_timeout 30 root_wineserver "$WINEPREFIX" -k 2>/dev/null || true; }
 e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
 
 # --- display and prefix --------------------------------------------------------------------
@@ -56,9 +88,12 @@ e2e_boot_base_prefix() {
   export E2E_BASE_PREFIX=$E2E_OUT/prefix-base
   rm -rf "$E2E_BASE_PREFIX"
   local started=$SECONDS
-  WINEPREFIX=$E2E_BASE_PREFIX timeout 240 "$E2E_WINE" wineboot -i >"$E2E_OUT/wineboot.log" 2>&1 ||
+  root_complete || e2e_fail "no complete Debian 13 root in $PICTORO_ROOT: run scripts/setup"
+  mkdir -p "$E2E_BASE_PREFIX"
+  root_timeout 240 root_wine "$E2E_BASE_PREFIX" -b "$E2E_OUT" -- wineboot -i >"$E2E_OUT/wineboot.log" 2>&1 ||
     e2e_fail "wineboot failed or timed out (see $E2E_OUT/wineboot.log)"
-  WINEPREFIX=$E2E_BASE_PREFIX timeout 60 "$E2E_WINESERVER" -w || e2e_fail "wineserver did not end"
+  # The server must have ended before dosdevices/ changes, or it keeps the old drives.
+  root_timeout 60 root_wineserver "$E2E_BASE_PREFIX" -w || e2e_fail "wineserver did not end"
   rm -f "$E2E_BASE_PREFIX/dosdevices/z:"
   e2e_install_fonts "$E2E_BASE_PREFIX"
   e2e_detach_profile_folders "$E2E_BASE_PREFIX/drive_c/users/$(id -un)"
@@ -70,7 +105,7 @@ e2e_boot_base_prefix() {
 # them: without them "MS Sans Serif" falls back to a wider host font and texts wrap.
 e2e_install_fonts() {  # PREFIX
   mkdir -p "$1/drive_c/windows/Fonts"
-  cp -u /usr/share/wine/fonts/* "$1/drive_c/windows/Fonts/" || e2e_fail "no Wine fonts in /usr/share/wine/fonts"
+  cp -u "$PICTORO_WINE_FONTS"/* "$1/drive_c/windows/Fonts/" || e2e_fail "no Wine fonts in $PICTORO_WINE_FONTS"
 }
 
 # Wine links the profile's Desktop, Documents and the like to the host's home folder; make
@@ -84,8 +119,9 @@ e2e_detach_profile_folders() {  # PROFILE_DIR
   done
 }
 
-# Gives the test NAME its own copy of the base prefix with the installer and the probe in
-# C:\e2e; sets WINEPREFIX, E2E_TEST, E2E_C (the host folder of drive C:).
+# Gives the test NAME its own copy of the base prefix with the installer and the probe of the
+# chosen build (e2e_use_build) in C:\e2e; sets WINEPREFIX, E2E_TEST, E2E_C (the host folder of
+# drive C:) and E2E_KIND (PE32 or PE32+), and says which exe runs (run.sh's summary shows it).
 e2e_fresh_prefix() {
   E2E_TEST=$1
   export WINEPREFIX=$E2E_OUT/prefix-$E2E_TEST
@@ -97,6 +133,10 @@ e2e_fresh_prefix() {
   [ -f "$E2E_PROBE" ] || e2e_fail "$E2E_PROBE not built"
   cp "$E2E_EXE" "$E2E_C/e2e/Install_Pictoro.exe"
   cp "$E2E_PROBE" "$E2E_C/e2e/probe.exe"
+  E2E_KIND=$(e2e_pe_kind "$E2E_EXE")
+  [ "$(e2e_pe_kind "$E2E_PROBE")" = "$E2E_KIND" ] || e2e_fail "the probe is not $E2E_KIND as $E2E_EXE is"
+  E2E_FOLDERS=
+  e2e_log "exe: $E2E_KIND ${E2E_EXE#"$E2E_ROOT"/}"
 }
 
 # Sets up what run.sh did not, then a fresh prefix for test NAME; cleans up at exit.
@@ -110,8 +150,8 @@ e2e_begin() {
 
 e2e_end() {
   e2e_stop_app
-  if [ -n "${WINEPREFIX:-}" ]; then
-    timeout 30 "$E2E_WINESERVER" -k 2>/dev/null || true
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    e2e_wineserver_kill
     rm -rf "$WINEPREFIX"
   fi
   e2e_stop_display
@@ -122,8 +162,7 @@ e2e_end() {
 
 # Starts the installer with ARGS in C:\e2e; sets E2E_APP_PID. Its output goes to NAME.log.
 e2e_start() {
-  ( cd "$E2E_C/e2e" && exec "$E2E_WINE" "$E2E_WIN_DIR\\Install_Pictoro.exe" "$@" ) \
-    >"$E2E_OUT/$E2E_TEST.log" 2>&1 &
+  ( e2e_wine_exec "$E2E_WIN_DIR\\Install_Pictoro.exe" "$@" ) >"$E2E_OUT/$E2E_TEST.log" 2>&1 &
   E2E_APP_PID=$!
 }
 
@@ -151,8 +190,26 @@ e2e_stop_app() {
 
 # Runs the probe (see probe.cpp) with ARGS under the same prefix and display.
 e2e_probe() {
-  ( cd "$E2E_C/e2e" && timeout 60 "$E2E_WINE" "$E2E_WIN_DIR\\probe.exe" "$@" ) | tr -d '\r'
+  root_timeout 60 root_wine "$WINEPREFIX" -b "$E2E_OUT" -C "$E2E_C/e2e" -- "$E2E_WIN_DIR\\probe.exe" "$@" |
+    tr -d '\r'
   return "${PIPESTATUS[0]}"
+}
+
+# The folder NAME (programfiles, programs, desktopdirectory; see probe.cpp) as Windows gives
+# it to a program of the build under test, e.g. C:\Program Files (x86) for a PE32 program.
+e2e_folder() {
+  [ -n "${E2E_FOLDERS:-}" ] || E2E_FOLDERS=$(e2e_probe folders) || e2e_fail "the probe cannot read the folders"
+  local path
+  path=$(awk -F'\t' -v name="$1" '$1 == name { print $2; exit }' <<<"$E2E_FOLDERS")
+  [ -n "$path" ] || e2e_fail "the probe gives no folder $1"
+  printf '%s\n' "$path"
+}
+
+# The host path of the Windows path PATH on drive C: (C:\a\b -> $E2E_C/a/b).
+e2e_host_path() {
+  local rest=${1#[Cc]:}
+  rest=${rest#\\}
+  printf '%s/%s\n' "$E2E_C" "$(printf '%s' "$rest" | tr '\\' '/')"
 }
 
 # Waits up to SECONDS for a visible top-level window with CAPTION; sets E2E_HWND,

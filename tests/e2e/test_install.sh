@@ -70,10 +70,12 @@ next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
 
 # --- what the installation left on drive C: ---------------------------------------------------
 
-# The folder of the user's profile (not the shared one) that ends in PATH_END, e.g.
-# "Start Menu/Programs".
-user_folder() {
-  find "$E2E_C/users/$(id -un)/" -path "*/$1" -type d 2>/dev/null | head -n 1
+# The host folder of the special folder NAME as Windows gives it to the installer (see
+# e2e_folder), followed by SUBFOLDER if given.
+user_folder() {  # NAME [SUBFOLDER]
+  local dir
+  dir=$(e2e_host_path "$(e2e_folder "$1")")
+  printf '%s\n' "$dir${2:+/$2}"
 }
 
 expect_link() {  # FILE TARGET ARGUMENTS DESCRIPTION ICON_INDEX
@@ -104,8 +106,8 @@ expect_installation() {
   "$PICTORO_DAT" dump "$reference" | grep -v keySeedLength | diff - "$E2E_OUT/$E2E_TEST-dat.json" >&2 ||
     e2e_fail "Pictoro.Dat holds other content than expected"
 
-  programs=$(user_folder "Start Menu/Programs/Pictoro")
-  [ -n "$programs" ] || e2e_fail "no start-menu folder Pictoro"
+  programs=$(user_folder programs Pictoro)
+  [ -d "$programs" ] || e2e_fail "no start-menu folder Pictoro"
   mkdir -p "$E2E_OUT/$E2E_TEST-links"
   cp "$programs"/*.Lnk "$E2E_OUT/$E2E_TEST-links/" || true
   expect_link "$programs/Pictoro.Lnk" "$exe" "" "Pictoro" 0
@@ -121,7 +123,7 @@ expect_installation() {
     *'www.korvane.example\pictoro' | 'http://www.korvane.example/pictoro') ;;
     *) e2e_fail "website link target: $web" ;;
   esac
-  desktop=$(user_folder Desktop)
+  desktop=$(user_folder desktopdirectory)
   if [ "$4" = yes ]; then
     expect_link "$desktop/Pictoro.Lnk" "$exe" "" "Pictoro" 0
   else
@@ -141,7 +143,7 @@ expect_start() {
   command_line=$(e2e_children | awk -F'\t' '$10 == "Command line:" { getline; print $10; exit }')
   e2e_expect_eq "command line" "\"$1Pictoro.Exe\"" "$command_line"
   e2e_screenshot "$E2E_TEST-application"
-  timeout 10 "$E2E_WINESERVER" -k || true
+  e2e_wineserver_kill
 }
 
 # --- the pages -------------------------------------------------------------------------------
@@ -161,10 +163,13 @@ through_dialogue_pages() {  # TEST_NAME
 
 install_with_defaults() {
   e2e_begin install-defaults
-  local t=install-defaults
+  local t=install-defaults dir
+  # The folder that Windows gives the installer for programs (C:\Program Files (x86) for a
+  # 32-bit one on 64-bit Windows), followed by Pictoro\.
+  dir="$(e2e_folder programfiles)"'\Pictoro\'
   through_dialogue_pages $t
   next_page $NEXT_X "Choose installation directory" "$t-4-directory"
-  e2e_expect_eq "proposed directory" 'C:\Program Files\Pictoro\' "$(edit_text)"
+  e2e_expect_eq "proposed directory" "$dir" "$(edit_text)"
   next_page $NEXT_X "Choose download directory" "$t-5-download"
   e2e_expect_eq "proposed download directory" 'C:\Images\' "$(edit_text)"
   next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
@@ -178,8 +183,8 @@ install_with_defaults() {
   e2e_wait_page "Installation of Pictoro ready"
   e2e_screenshot "$t-9-ready"
   [ -z "$(e2e_boxes)" ] || e2e_fail "a box showed during the installation: $(e2e_boxes)"
-  expect_installation 'C:\Program Files\Pictoro\' 'C:\Images\' 4 yes
-  expect_start 'C:\Program Files\Pictoro\'
+  expect_installation "$dir" 'C:\Images\' 4 yes
+  expect_start "$dir"
 }
 
 install_into_typed_directory() {
@@ -210,6 +215,6 @@ install_into_typed_directory() {
 }
 
 install_with_defaults
-timeout 30 "$E2E_WINESERVER" -k 2>/dev/null || true
+e2e_wineserver_kill
 rm -rf "$WINEPREFIX"
 install_into_typed_directory

@@ -26,12 +26,6 @@ EXIT_X=90
 NEXT_X=703            # "&Next" and "&Upgrade", 90 wide at the right edge
 WIDE_X=688            # "&Install Now" and "&Start Pictoro", 120 wide at the right edge
 
-INSTALLED='C:\Program Files\Pictoro\'
-INSTALLED_HOST="Program Files/Pictoro"
-# A second copy whose directory sorts after the first in the locale's order ("\" before
-# "2") but before it in byte order.
-SECOND='C:\Program Files\Pictoro2\'
-SECOND_HOST="Program Files/Pictoro2"
 NEWER_HOST="Newer Pictoro"
 
 next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
@@ -73,6 +67,15 @@ start_search() {  # SCREENSHOT_PREFIX
 # --- a machine with only a newer copy ----------------------------------------------------------
 
 e2e_begin upgrade
+# The installation goes where the installer proposes: the folder that Windows gives it for
+# programs (C:\Program Files (x86) for a 32-bit one on 64-bit Windows), followed by Pictoro\.
+PROGRAM_FILES=$(e2e_folder programfiles)
+INSTALLED="$PROGRAM_FILES"'\Pictoro\'
+INSTALLED_HOST=$(e2e_host_path "$INSTALLED")
+# A second copy whose directory sorts after the first in the locale's order ("\" before
+# "2") but before it in byte order.
+SECOND="$PROGRAM_FILES"'\Pictoro2\'
+SECOND_HOST=$(e2e_host_path "$SECOND")
 mkdir -p "$E2E_C/$NEWER_HOST"
 printf '\003a newer data file' >"$E2E_C/$NEWER_HOST/Pictoro.Dat"
 printf 'a newer executable' >"$E2E_C/$NEWER_HOST/Pictoro.Exe"
@@ -101,14 +104,14 @@ e2e_click $WIDE_X $BAR_Y
 e2e_wait_page "Installation of Pictoro ready"
 e2e_click $EXIT_X $BAR_Y
 e2e_wait_exit 20
-[ -f "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" ] || e2e_fail "the installation wrote no Pictoro.Dat"
+[ -f "$INSTALLED_HOST/Pictoro.Dat" ] || e2e_fail "the installation wrote no Pictoro.Dat"
 
 # An older executable, so that the rewrite shows; the data files are kept for comparison.
-printf 'an older executable' >"$E2E_C/$INSTALLED_HOST/Pictoro.Exe"
-mkdir -p "$E2E_C/$SECOND_HOST"
-cp "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" "$E2E_C/$SECOND_HOST/Pictoro.Dat"
-printf 'the second executable' >"$E2E_C/$SECOND_HOST/Pictoro.Exe"
-cp "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-before.dat"
+printf 'an older executable' >"$INSTALLED_HOST/Pictoro.Exe"
+mkdir -p "$SECOND_HOST"
+cp "$INSTALLED_HOST/Pictoro.Dat" "$SECOND_HOST/Pictoro.Dat"
+printf 'the second executable' >"$SECOND_HOST/Pictoro.Exe"
+cp "$INSTALLED_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-before.dat"
 cp "$E2E_C/$NEWER_HOST/Pictoro.Dat" "$E2E_OUT/upgrade-newer-before.dat"
 
 # --- the upgrade -----------------------------------------------------------------------------
@@ -128,12 +131,12 @@ e2e_wait_page "Upgrade of Pictoro ready"
 e2e_screenshot "$t-7-ready"
 [ -z "$(e2e_boxes)" ] || e2e_fail "a box showed during the upgrade: $(e2e_boxes)"
 
-cmp -s "$PAYLOAD_IMAGE" "$E2E_C/$INSTALLED_HOST/Pictoro.Exe" || e2e_fail "Pictoro.Exe was not rewritten with the image"
-cmp -s "$E2E_OUT/upgrade-before.dat" "$E2E_C/$INSTALLED_HOST/Pictoro.Dat" || e2e_fail "Pictoro.Dat changed"
-[ ! -e "$E2E_C/$INSTALLED_HOST/Pictoro.Exe.new" ] || e2e_fail "the temporary file was left behind"
+cmp -s "$PAYLOAD_IMAGE" "$INSTALLED_HOST/Pictoro.Exe" || e2e_fail "Pictoro.Exe was not rewritten with the image"
+cmp -s "$E2E_OUT/upgrade-before.dat" "$INSTALLED_HOST/Pictoro.Dat" || e2e_fail "Pictoro.Dat changed"
+[ ! -e "$INSTALLED_HOST/Pictoro.Exe.new" ] || e2e_fail "the temporary file was left behind"
 cmp -s "$E2E_OUT/upgrade-newer-before.dat" "$E2E_C/$NEWER_HOST/Pictoro.Dat" || e2e_fail "the newer data file changed"
 e2e_expect_eq "the newer copy's executable" "a newer executable" "$(cat "$E2E_C/$NEWER_HOST/Pictoro.Exe")"
-e2e_expect_eq "the second copy's executable" "the second executable" "$(cat "$E2E_C/$SECOND_HOST/Pictoro.Exe")"
+e2e_expect_eq "the second copy's executable" "the second executable" "$(cat "$SECOND_HOST/Pictoro.Exe")"
 
 # Start runs the upgraded copy maximised, its path in quotes, and the installer ends.
 e2e_click $WIDE_X $BAR_Y

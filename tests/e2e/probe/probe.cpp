@@ -8,9 +8,17 @@
 //   probe items HWND                  one line per item of a list box or combo box
 //   probe boxes                       HWND CAPTION TEXT BUTTONS (visible #32770 dialogs)
 //   probe gone CAPTION [TIMEOUT_MS]   exits 0 once no visible window has that caption
+//   probe folders                     NAME PATH: what this process is (bits, wow64: 1 for a
+//                                     32-bit process on 64-bit Windows) and the folders that
+//                                     Windows gives a program of its bitness (programfiles,
+//                                     programs, desktopdirectory)
+//
+// The probe is built as the program under test is (PE32 or PE32+), so that what Windows
+// gives it is what it gives the installer.
 //
 // Exit code 0 on success, 1 when nothing was found in time, 2 on bad usage.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <chrono>
 #include <cstdio>
@@ -185,8 +193,30 @@ int Boxes() {
   return 0;
 }
 
+int Folders() {
+  std::printf("bits\t%u\n", unsigned(sizeof(void*) * 8));
+  // Looked up, not linked: IsWow64Process is missing on the oldest systems.
+  using IsWow64Call = BOOL(WINAPI*)(HANDLE, PBOOL);
+  auto isWow64 = reinterpret_cast<IsWow64Call>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  if (isWow64) isWow64(GetCurrentProcess(), &wow64);
+  std::printf("wow64\t%d\n", wow64 ? 1 : 0);
+  const struct { const char* name; int csidl; } folders[] = {
+      {"programfiles", CSIDL_PROGRAM_FILES},
+      {"programs", CSIDL_PROGRAMS},
+      {"desktopdirectory", CSIDL_DESKTOPDIRECTORY},
+  };
+  for (const auto& folder : folders) {
+    char path[MAX_PATH] = "";
+    if (FAILED(SHGetFolderPathA(nullptr, folder.csidl, nullptr, 0, path))) return 1;
+    std::printf("%s\t%s\n", folder.name, path);
+  }
+  return 0;
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: probe find|gone CAPTION [TIMEOUT_MS] | children HWND | items HWND | boxes\n");
+  std::fprintf(stderr, "usage: probe find|gone CAPTION [TIMEOUT_MS] | children HWND | items HWND | boxes | folders\n");
   return 2;
 }
 
@@ -202,6 +232,7 @@ int main(int argc, char** argv) {
   else if (command == "children" && argc == 3) result = Children(ParseHandle(argv[2]));
   else if (command == "items" && argc == 3) result = Items(ParseHandle(argv[2]));
   else if (command == "boxes" && argc == 2) result = Boxes();
+  else if (command == "folders" && argc == 2) result = Folders();
   else return Usage();
   std::fflush(stdout);
   return result;
