@@ -8,65 +8,12 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/shelllink.sh"
+source "$here/wizard.sh"
 
 PICTORO_DAT=${PICTORO_DAT:-$E2E_ROOT/build/native/tools/pictoro-dat/pictoro-dat}
 PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
 [ -x "$PICTORO_DAT" ] || e2e_fail "$PICTORO_DAT not built"
 [ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
-
-# Bar buttons, in client coordinates: the bar lies at 40, 451; buttons are 23 high at top 4.
-BAR_Y=466
-NEXT_X=703
-WIDE_X=688            # "&Install Now" and "&Start Pictoro", 120 wide at the right edge
-
-# Clicks at X, Y of the client area, coming from a few pixels above: a move to where the
-# pointer already is would wait for a motion that never comes.
-click_at() {
-  e2e_hover "$1" $(( $2 - 3 ))
-  e2e_click "$1" "$2"
-}
-
-bar_click() { click_at "$1" $BAR_Y; }
-
-# --- what the window shows -----------------------------------------------------------------
-
-# The text of the visible edit field.
-edit_text() {
-  e2e_children | awk -F'\t' 'tolower($3) == "edit" && $5 == 1 { print $10; exit }'
-}
-
-# Clicks into the edit field and types TEXT over what it holds.
-type_directory() {
-  local line x y w h
-  line=$(e2e_children | awk -F'\t' 'tolower($3) == "edit" && $5 == 1 { print; exit }')
-  [ -n "$line" ] || e2e_fail "no edit field on the page"
-  IFS=$'\t' read -r _ _ _ _ _ x y w h _ <<<"$line"
-  click_at $(( x + w / 2 )) $(( y + h / 2 ))
-  e2e_key End shift+Home BackSpace
-  e2e_type "$1"
-}
-
-# Waits for the error box, checks caption and TEXT (carriage returns as ^M), saves a
-# screenshot NAME, closes it with Enter.
-expect_refusal() {
-  local expected=$1 name=$2 i caption text
-  IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
-  e2e_expect_eq "box caption" "Install_Pictoro" "$caption"
-  e2e_expect_eq "box text" "$expected" "$text"
-  e2e_screenshot "$name"
-  e2e_key Return
-  for (( i = 0; i < 40; i++ )); do
-    [ -z "$(e2e_boxes)" ] && return 0
-    sleep 0.25
-  done
-  e2e_fail "the box \"$expected\" did not close"
-}
-
-next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
-  bar_click "$1"
-  e2e_wait_page "$2"
-  e2e_screenshot "$3"
-}
 
 # --- what the installation left on drive C: ---------------------------------------------------
 
