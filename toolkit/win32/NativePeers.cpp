@@ -1,6 +1,7 @@
 #include "toolkit/win32/NativePeers.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "toolkit/Forms.h"
 
@@ -11,7 +12,8 @@ namespace {
 // Themed check boxes and radio buttons ignore the text colour; these draw classically so
 // the model's colours show. uxtheme comes from the system directory only.
 void UseClassicLook(HWND window) {
-    using SetThemeCall = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    // Typed by the SDK's declaration (WINAPI, __stdcall on i686); decltype imports nothing.
+    using SetThemeCall = decltype(&::SetWindowTheme);
     static const SetThemeCall setTheme = []() -> SetThemeCall {
         char path[MAX_PATH];
         const UINT length = GetSystemDirectoryA(path, MAX_PATH);

@@ -14,7 +14,9 @@ namespace {
 // Only the system directory, where the call exists (Windows 8, or 7 with its update);
 // elsewhere at least the current directory leaves the search order.
 void RestrictDllSearchPath() {
-    using SetDefaultDirectories = BOOL(WINAPI*)(DWORD);
+    // The SDK's own declaration gives the type, so the calling convention (WINAPI, __stdcall
+    // on i686) cannot differ from the one Windows calls with; decltype imports nothing.
+    using SetDefaultDirectories = decltype(&::SetDefaultDllDirectories);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     auto setDefault = kernel ? reinterpret_cast<SetDefaultDirectories>(
                                    reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")))

@@ -196,7 +196,7 @@ int Boxes() {
 int Folders() {
   std::printf("bits\t%u\n", unsigned(sizeof(void*) * 8));
   // Looked up, not linked: IsWow64Process is missing on the oldest systems.
-  using IsWow64Call = BOOL(WINAPI*)(HANDLE, PBOOL);
+  using IsWow64Call = decltype(&::IsWow64Process);
   auto isWow64 = reinterpret_cast<IsWow64Call>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
   BOOL wow64 = FALSE;
