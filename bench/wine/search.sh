@@ -3,42 +3,24 @@
 # (bench_finder.exe, bench_walker.exe) walk a tree of about 20,000 files mapped as drive D: of
 # a fresh prefix and time themselves, in alternating pairs after one warm-up each. Prints
 # every pair, then "bench wine-search ratio VALUE vs walker (goal at most 1.20)", the median.
-# Runs the win32 build under Wine 10 in the bench's Debian 13 root once that is complete,
-# else the win64 build under the host's Wine.
+# Runs the win32 build under Wine 10 in the bench's Debian 13 root (made by scripts/setup).
 #   bench/wine/search.sh
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-wine_root=/var/lib/install-pictoro/debian13
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver64
 pairs=7
 out=$source_dir/build/wine-bench
 tree=$out/tree
 work=$out/run
-mounted=()
-
-# Binds /proc, /dev, /sys and the source tree into the root at their own paths.
-enter_root() {
-  local dir
-  for dir in /proc /dev /sys "$source_dir"; do
-    mkdir -p "$wine_root$dir"
-    mountpoint -q "$wine_root$dir" && continue
-    mount --bind "$dir" "$wine_root$dir"
-    mounted+=("$wine_root$dir")
-  done
-}
+source "$source_dir/tests/e2e/root.sh"
 
 leave() {
-  in_wine "$wineserver" -k 2>/dev/null || true
-  local dir
-  for dir in "${mounted[@]}"; do umount "$dir" || true; done
+  in_wine "$PICTORO_WINESERVER" -k 2>/dev/null || true
   rm -rf "$work"
 }
 
-in_wine() {
-  if [ "$preset" = win32 ]; then chroot "$wine_root" env -C "$PWD" "$@"; else "$@"; fi
-}
+# COMMAND in the root, with the source tree (and so the bench's folders) bound.
+in_wine() { root_run -b "$source_dir" -- "$@"; }
 
 # 10 x 10 x 20 leaves under 111 inner folders, 10 files in each: 2,111 folders and 21,110
 # files, and 5 data files of version 0. Reused when a previous run completed it.
@@ -60,27 +42,25 @@ make_tree() {
 }
 
 run() {  # PROGRAM -> its output line
-  (cd "$WINEPREFIX/drive_c/bench" && in_wine "$wine" "C:\\bench\\$1" 'D:\' | tr -d '\r')
+  (cd "$WINEPREFIX/drive_c/bench" && in_wine "$PICTORO_WINE" "C:\\bench\\$1" 'D:\' | tr -d '\r')
 }
 
-preset=win64
-[ -f "$wine_root/.complete" ] && preset=win32
-build=$source_dir/build/$preset
-(cd "$source_dir" && cmake --preset $preset >/dev/null && cmake --build --preset $preset -j2 --target bench_walker bench_finder)
+root_complete || { echo "bench: no Debian 13 root with Wine 10; run scripts/setup" >&2; exit 1; }
+build=$source_dir/build/win32
+(cd "$source_dir" && cmake --preset win32 >/dev/null && cmake --build --preset win32 -j2 --target bench_walker bench_finder)
 make_tree
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 trap leave EXIT
-[ "$preset" = win32 ] && enter_root
-echo "wine search: $preset build, $(in_wine "$wine" --version)"
-in_wine "$wine" wineboot -i >/dev/null 2>&1 || { echo "bench: wineboot failed" >&2; exit 1; }
+echo "wine search: win32 build, $(in_wine "$PICTORO_WINE" --version)"
+in_wine "$PICTORO_WINE" wineboot -i >/dev/null 2>&1 || { echo "bench: wineboot failed" >&2; exit 1; }
 rm -f "$WINEPREFIX/dosdevices/z:"
 ln -s "$tree" "$WINEPREFIX/dosdevices/d:"
 mkdir -p "$WINEPREFIX/drive_c/bench"
 cp "$build"/bench/wine/bench_{walker,finder}.exe "$WINEPREFIX/drive_c/bench/"
-in_wine "$wineserver" -w
-in_wine "$wineserver" -p
+in_wine "$PICTORO_WINESERVER" -w
+in_wine "$PICTORO_WINESERVER" -p
 
 walker=bench_walker.exe
 finder=bench_finder.exe
