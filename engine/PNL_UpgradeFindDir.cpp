@@ -1,7 +1,6 @@
 #include "engine/PNL_UpgradeFindDir.h"
 
-#include "datafile/LIB_Data1_ReadWrite.h"
-#include "engine/LIB_FindFiles.h"
+#include "engine/DataFileSearch.h"
 #include "pages/PageControls.h"
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
@@ -12,11 +11,7 @@ TPnlUpgradeFindDir::TPnlUpgradeFindDir(TComponent* owner) : TFramePanel(owner) {
     HeaderText = "Searching Pictoro";
 
     Image9 = PlaceImage(this, this, "Image9", 0, 8, 160, 202, "UpgradeFindDir.jpg");
-    Label12 = PlaceAutoSizeLabel(this, this, "Label12", 344, 200);
-    Label12->SetCaption("0% complete");
-    SetOwnFont(*Label12, 0, clWhite);
-    ProgressBar1 = PlaceControl<TProgressBar>(this, this, "ProgressBar1", 39, 232, 634, 26);
-    ProgressBar1->Smooth = true;
+    CreateProgressControls(this);
     StaticText4 = PlaceStaticText(this, this, "StaticText4", 351, 272, 313, 82, "Explanation");
 }
 
@@ -34,22 +29,12 @@ void TPnlUpgradeFindDir::PageShown() {
     FormMain->ShowPage("PnlInstall", true);
 }
 
-// Header clicks and closing the window wait until the search has ended.
+// Header clicks and closing the window wait until the search has ended. The bar keeps its
+// range of 0 to 100, so a position is a percentage.
 void TPnlUpgradeFindDir::SearchDataFiles() {
     TFormMain::TWorkBlock block(*FormMain);
     SetProgress(0);
     StaticText4->SetCaption("Now searching for installed Pictoro versions on your hard disks.\r"
                             "This can take a few moments.");
-    FoundDataFiles = FindFiles("Pictoro.Dat", 1, "", [this](std::uint8_t Percent) { SetProgress(Percent); },
-                               [this](const std::string& Path) { return AcceptDataFile(Path); });
-}
-
-void TPnlUpgradeFindDir::SetProgress(std::uint8_t Percent) {
-    ProgressBar1->SetPosition(Percent);
-    Label12->SetCaption(std::to_string(Percent) + "% complete");
-    Application->ProcessMessages();
-}
-
-bool TPnlUpgradeFindDir::AcceptDataFile(const std::string& Path) {
-    return DataFileAccepted(Path);
+    FoundDataFiles = FindUpgradableDataFiles([this](std::uint8_t Percent) { SetProgress(Percent); });
 }

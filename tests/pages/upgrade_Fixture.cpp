@@ -1,8 +1,5 @@
 #include "upgrade_Fixture.h"
 
-#include <algorithm>
-
-#include "engine/PB_Pictoro.h"
 #include "pages/PNL_Install.h"
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
@@ -52,12 +49,6 @@ bool UpgradeTest::TickStartTimer() {
         return true;
     }
     return false;
-}
-
-bool UpgradeTest::ExecutableIsTheImage(const std::string& windowsPath) const {
-    std::string bytes = ReadFile(windowsPath);
-    return bytes.size() == std::size_t(PayloadSize) &&
-           std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(PayloadImage));
 }
 
 std::vector<std::string> UpgradeTest::StartedCommandLines() const {

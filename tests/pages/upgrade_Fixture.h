@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "RunResults.h"
 #include "WizardFixture.h"
 
 class UpgradeTest : public WizardTest {
@@ -26,6 +27,5 @@ protected:
     // Lets the start timer tick. Returns true when the program ended through Halt.
     bool TickStartTimer();
 
-    bool ExecutableIsTheImage(const std::string& windowsPath) const;
     std::vector<std::string> StartedCommandLines() const;   // "show|command line" each
 };

@@ -1,0 +1,26 @@
+// The installation run without its page: Pictoro.Exe, the start-menu folder with its links,
+// the desktop link if chosen, then Pictoro.Dat, reporting progress positions on the way.
+#pragma once
+
+#include <cstdint>
+
+#include "datafile/PB_Pictoro_DAT.h"
+#include "engine/PB_Pictoro.h"
+#include "engine/RunProgress.h"
+
+struct TInstallSettings {
+    TWizardChoices Choices;           // InstallDir ends in a backslash
+    bool DesktopShortcut = false;
+    std::uintptr_t ShellOwner = 0;    // the window that owns the requests for the shell's folders
+};
+
+// The payload plus a thirtieth for the steps after the executable.
+constexpr std::uint32_t InstallRunMaximum = PayloadSize + PayloadSize / 30;
+
+// maximum / 100.0 * percent, rounded to the nearest whole number, a tie to the even one.
+std::uint32_t PercentOf(std::uint32_t maximum, int percent);
+
+// Positions run up to InstallRunMaximum: every payload block, then 96 % after the start-menu
+// links, 98 % after the desktop step, twice 99 % during the data file. Failures (I/O, the
+// link object) pass on; the steps after the failing one are not carried out.
+void RunInstallation(const TInstallSettings& settings, const TRunProgressEvent& OnProgress);

@@ -1,0 +1,143 @@
+// The runs without their pages: what the installation, the upgrade and the search write,
+// read and report, and where a failure stops them.
+#include <string>
+#include <vector>
+
+#include "RunResults.h"
+#include "VirtualMachine.h"
+#include "engine/DataFileSearch.h"
+#include "engine/InstallRun.h"
+#include "engine/UpgradeRun.h"
+#include "platform/Exceptions.h"
+#include "platform/Platform.h"
+#include "platform/headless/VirtualWindows.h"
+
+namespace vw = platform::headless;
+
+namespace {
+
+const std::string Installed = "C:\\Program Files\\Pictoro\\";
+const std::string Programs = "C:\\Users\\Ann\\Start Menu\\Programs";
+const std::string StartMenuFolder = Programs + "\\Pictoro";
+const std::string Desktop = "C:\\Users\\Ann\\Desktop";
+
+class RunsTest : public VirtualMachineTest {
+protected:
+    void SetUp() override
+    {
+        VirtualMachineTest::SetUp();
+        MapDrive('C', platform::DriveFixed);
+        MapDrive('D', platform::DriveFixed);
+        vw::SetSpecialFolder(platform::CsidlPrograms, Programs);
+        vw::SetSpecialFolder(platform::CsidlDesktopDirectory, Desktop);
+        MakeDir(Programs);
+        MakeDir(Desktop);
+    }
+
+    std::vector<std::uint32_t> Install()
+    {
+        std::vector<std::uint32_t> positions;
+        RunInstallation({{Installed, "C:\\Images\\", 4}, true, 0},
+                        [&](std::uint32_t position) { positions.push_back(position); });
+        return positions;
+    }
+
+};
+
+} // namespace
+
+TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber)
+{
+    EXPECT_EQ(PercentOf(2578670, 99), 2552883u);
+    EXPECT_EQ(PercentOf(50, 99), 50u);     // 49.5
+    EXPECT_EQ(PercentOf(150, 99), 148u);   // 148.5
+    EXPECT_EQ(PercentOf(10, 99), 10u);     // 9.9
+    EXPECT_EQ(PercentOf(0, 96), 0u);
+}
+
+TEST_F(RunsTest, InstallationReportsEveryBlockThenTheSharesOfTheLaterSteps)
+{
+    EXPECT_EQ(InstallRunMaximum, 2578670u);
+    std::vector<std::uint32_t> positions = Install();
+    ASSERT_EQ(positions.size(), 2438u + 4u);
+    EXPECT_EQ(positions.front(), 1024u);
+    EXPECT_EQ(std::vector<std::uint32_t>(positions.end() - 5, positions.end()),
+              (std::vector<std::uint32_t>{2495489, 2475523, 2527097, 2552883, 2552883}));
+}
+
+TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile)
+{
+    Install();
+    EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
+    EXPECT_FALSE(HostExists(Installed + "Pictoro.Exe" + PayloadTempSuffix));
+    EXPECT_EQ(DecodeDataFileStart(Installed + "Pictoro.Dat"),
+              (std::vector<std::string>{"0", "C:\\Images\\", Installed + "Cache\\",
+                                        "http://www.korvane.example/Install_Pictoro.exe",
+                                        "http://home.webspace.example/~korvane/Install_Pictoro.exe", "43", "30"}));
+    EXPECT_FALSE(HostExists(Installed + "Cache"));
+    EXPECT_FALSE(HostExists("C:\\Images"));
+
+    const std::string exe = Installed + "Pictoro.Exe";
+    EXPECT_EQ(ReadLink(StartMenuFolder + "\\Pictoro.Lnk"),
+              (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe},
+                    {"IconIndex", "0"}}));
+    EXPECT_EQ(ReadLink(StartMenuFolder + "\\Uninstal.Lnk"),
+              (Link{{"Path", exe}, {"Arguments", "/Uninstall"}, {"Description", "Uninstall Pictoro"},
+                    {"IconPath", exe}, {"IconIndex", "1"}}));
+    EXPECT_EQ(ReadLink(StartMenuFolder + "\\website.Lnk"),
+              (Link{{"Path", "http://www.korvane.example/pictoro"}, {"Arguments", ""},
+                    {"Description", "Pictoro Website"}}));
+    EXPECT_EQ(ReadLink(Desktop + "\\Pictoro.Lnk"),
+              (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe},
+                    {"IconIndex", "0"}}));
+}
+
+TEST_F(RunsTest, RefusedStartMenuFolderSkipsItsLinksOnly)
+{
+    vw::SetSpecialFolder(platform::CsidlPrograms, Programs, std::int32_t(0x80070005));
+    std::vector<std::uint32_t> positions = Install();
+    EXPECT_EQ(positions.back(), 2552883u);
+    EXPECT_FALSE(HostExists(StartMenuFolder));
+    EXPECT_TRUE(HostExists(Desktop + "\\Pictoro.Lnk"));
+    EXPECT_TRUE(HostExists(Installed + "Pictoro.Dat"));
+}
+
+TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile)
+{
+    vw::SetShellLinkFailure(std::int32_t(0x80040154));
+    std::vector<std::uint32_t> positions;
+    EXPECT_THROW(RunInstallation({{Installed, "C:\\Images\\", 4}, false, 0},
+                                 [&](std::uint32_t position) { positions.push_back(position); }),
+                 EOleSysError);
+    EXPECT_EQ(positions.back(), 2495489u);
+    EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
+    EXPECT_FALSE(HostExists(Installed + "Pictoro.Dat"));
+}
+
+TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore)
+{
+    std::vector<std::uint32_t> positions;
+    RunUpgrade("D:\\Apps\\Pictoro\\", [&](std::uint32_t position) { positions.push_back(position); });
+    ASSERT_EQ(positions.size(), 2438u + 1u);
+    EXPECT_EQ(std::vector<std::uint32_t>(positions.end() - 2, positions.end()),
+              (std::vector<std::uint32_t>{2495489, 2495488}));
+    EXPECT_EQ(UpgradeRunMaximum, 2495488u);
+    EXPECT_TRUE(ExecutableIsTheImage("D:\\Apps\\Pictoro\\Pictoro.Exe"));
+    EXPECT_EQ(ListDir("D:\\Apps\\Pictoro"), (std::vector<std::string>{"Pictoro.Exe"}));
+}
+
+TEST_F(RunsTest, SearchKeepsTheUpgradableDataFilesOfTheFixedDisksSorted)
+{
+    MakeFile("D:\\Pictoro\\Pictoro.Dat", {1});
+    MakeFile("C:\\zeta\\Pictoro.Dat", {31, 86});
+    MakeFile("C:\\Alpha\\Pictoro.Dat", {0, 's'});
+    MakeFile("C:\\Newer\\Pictoro.Dat", {3});
+    MakeFile("C:\\Empty\\Pictoro.Dat");
+    vw::MapDrive('E', hostRoot_ + "/E", platform::DriveRemovable);
+    MakeFile("E:\\Pictoro\\Pictoro.Dat", {0});
+    std::vector<int> percents;
+    EXPECT_EQ(FindUpgradableDataFiles([&](std::uint8_t percent) { percents.push_back(percent); }),
+              (std::vector<std::string>{"C:\\Alpha\\Pictoro.Dat", "C:\\zeta\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));
+    ASSERT_FALSE(percents.empty());
+    EXPECT_EQ(percents.back(), 100);
+}
