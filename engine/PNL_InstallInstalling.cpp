@@ -3,9 +3,10 @@
 #include "engine/InstallRun.h"
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
+#include "shell/PageNames.h"
 
 TPNLInstallInstalling::TPNLInstallInstalling(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLInstallInstalling";
+    Name = PageName::PNLInstallInstalling;
     HeaderText = "Installing Pictoro";
     CreateProgressControls(this);
 }
@@ -16,7 +17,7 @@ void TPNLInstallInstalling::PageShow() {
 
 void TPNLInstallInstalling::PageShown() {
     InstallFiles();
-    FormMain->ShowPage("PNLInstallReady", true);
+    FormMain->ShowPage(PageName::PNLInstallReady, true);
 }
 
 // Header clicks and closing the window wait until the files are in place.

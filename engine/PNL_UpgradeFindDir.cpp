@@ -4,10 +4,11 @@
 #include "pages/PageControls.h"
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
+#include "shell/PageNames.h"
 #include "toolkit/Forms.h"
 
 TPnlUpgradeFindDir::TPnlUpgradeFindDir(TComponent* owner) : TFramePanel(owner) {
-    Name = "PnlUpgradeFindDir";
+    Name = PageName::PnlUpgradeFindDir;
     HeaderText = "Searching Pictoro";
 
     Image9 = PlaceImage(this, this, "Image9", 0, 8, 160, 202, "UpgradeFindDir.jpg");
@@ -19,14 +20,14 @@ void TPnlUpgradeFindDir::PageShown() {
     SearchDataFiles();
     if (!FoundDataFiles.empty()) {
         SetProgress(0);
-        FormMain->ShowPage("PnlUpgradeStart", true);
+        FormMain->ShowPage(PageName::PNLUpgradeStart, true);
         return;
     }
     ShowMessage("No installed Pictoro versions could be found,\r"
                 "or the found Pictoro versions are newer than\r"
                 "the one in this installation. An upgrade is\r"
                 "not possible.");
-    FormMain->ShowPage("PnlInstall", true);
+    FormMain->ShowPage(PageName::PnlInstall, true);
 }
 
 // Header clicks and closing the window wait until the search has ended. The bar keeps its

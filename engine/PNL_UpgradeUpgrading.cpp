@@ -5,9 +5,10 @@
 #include "platform/Platform.h"
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
+#include "shell/PageNames.h"
 
 TPNLUpgradeUpgrading::TPNLUpgradeUpgrading(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLUpgradeUpgrading";
+    Name = PageName::PNLUpgradeUpgrading;
     HeaderText = "Upgrading Pictoro";
     CreateProgressControls(this);
 }
@@ -22,7 +23,7 @@ void TPNLUpgradeUpgrading::PageShown() {
         StartApplication(InstallDir);
         platform::Halt(0);
     }
-    FormMain->ShowPage("PNLUpgradeReady", true);
+    FormMain->ShowPage(PageName::PNLUpgradeReady, true);
 }
 
 // Header clicks and closing the window wait until the executable is written.

@@ -4,6 +4,7 @@
 #include "pages/PageControls.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 std::string DisclaimerStatement() {
     return "Pictoro is protected by copyright under the laws of\r"
@@ -25,7 +26,7 @@ std::string DisclaimerStatement() {
 }
 
 TPnlDisclaimer::TPnlDisclaimer(TComponent* owner) : TFramePanel(owner) {
-    Name = "PnlDisclaimer";
+    Name = PageName::PnlDisclaimer;
     HeaderText = "Disclaimer";
 
     txtDisclaimer = PlaceStaticText(this, this, "txtDisclaimer", 4, 14, 374, 290, "");
@@ -57,9 +58,9 @@ void TPnlDisclaimer::BtnNextClick(TObject*) {
         throw Exception("You can only install Pictoro in case you agree to this statement.\r"
                         "Check the checkbox to confirm.\r"
                         "Otherwise please press Exit");
-    FormMain->ShowPage("PnlInstall", true);
+    FormMain->ShowPage(PageName::PnlInstall, true);
 }
 
 void TPnlDisclaimer::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PnlWelcome", true);
+    FormMain->ShowPage(PageName::PnlWelcome, true);
 }

@@ -6,9 +6,10 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 TPnlInstall::TPnlInstall(TComponent* owner) : TFramePanel(owner) {
-    Name = "PnlInstall";
+    Name = PageName::PnlInstall;
     HeaderText = "Install or upgrade?";
 
     CreatePanel44();
@@ -76,11 +77,11 @@ void TPnlInstall::BtnNextClick(TObject*) {
     UpgradeChosen = RadioButton2->Checked();
     DesktopShortcut = CheckBox1->Checked();
     if (UpgradeChosen)
-        FormMain->ShowPage("PnlUpgradeFindDir", true);
+        FormMain->ShowPage(PageName::PnlUpgradeFindDir, true);
     else
-        FormMain->ShowPage("PnlInstallChooseDir", true);
+        FormMain->ShowPage(PageName::PnlInstallChooseDir, true);
 }
 
 void TPnlInstall::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PnlDisclaimer", true);
+    FormMain->ShowPage(PageName::PnlDisclaimer, true);
 }

@@ -4,6 +4,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ const char* const ConnectionKinds[] = {
 } // namespace
 
 TPNLInstallChooseConnection::TPNLInstallChooseConnection(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLInstallChooseConnection";
+    Name = PageName::PNLInstallChooseConnection;
     HeaderText = "Select your internet-connection";
 
     Image1 = PlaceImage(this, this, "Image1", 16, 16, 177, 281, "Connection.jpg");
@@ -53,9 +54,9 @@ void TPNLInstallChooseConnection::BtnExitClick(TObject*) {
 void TPNLInstallChooseConnection::BtnNextClick(TObject*) {
     if (rgConnection->ItemIndex() == -1) throw Exception("Choose a connection first");
     ConnectionKind = rgConnection->ItemIndex();
-    FormMain->ShowPage("PNLInstallGo", true);
+    FormMain->ShowPage(PageName::PNLInstallGo, true);
 }
 
 void TPNLInstallChooseConnection::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PNLInstallChooseDownloadDir", true);
+    FormMain->ShowPage(PageName::PNLInstallChooseDownloadDir, true);
 }

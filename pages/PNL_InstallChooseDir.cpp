@@ -4,6 +4,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ const char* const Explanation =
 } // namespace
 
 TPnlInstallChooseDir::TPnlInstallChooseDir(TComponent* owner) : TFramePanel(owner), TDirectoryChoice("Pictoro") {
-    Name = "PnlInstallChooseDir";
+    Name = PageName::PnlInstallChooseDir;
     HeaderText = "Choose installation directory";
     CreateControls(this);
 }
@@ -56,9 +57,9 @@ void TPnlInstallChooseDir::BtnNextClick(TObject*) {
                         "because it already exists there. You can:\r"
                         "- Delete it or uninstall it first, \r"
                         "- Go back and choose upgrade instead of install.");
-    FormMain->ShowPage("PNLInstallChooseDownloadDir", true);
+    FormMain->ShowPage(PageName::PNLInstallChooseDownloadDir, true);
 }
 
 void TPnlInstallChooseDir::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PnlInstall", true);
+    FormMain->ShowPage(PageName::PnlInstall, true);
 }

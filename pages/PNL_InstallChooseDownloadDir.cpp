@@ -3,6 +3,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ const std::string FolderWord = "Images";
 
 TPNLInstallChooseDownloadDir::TPNLInstallChooseDownloadDir(TComponent* owner)
     : TFramePanel(owner), TDirectoryChoice(FolderWord) {
-    Name = "PNLInstallChooseDownloadDir";
+    Name = PageName::PNLInstallChooseDownloadDir;
     HeaderText = "Choose download directory";
     CreateControls(this);
 }
@@ -53,9 +54,9 @@ void TPNLInstallChooseDownloadDir::BtnExitClick(TObject*) {
 
 void TPNLInstallChooseDownloadDir::BtnNextClick(TObject*) {
     DownloadDir = CheckedEditText();
-    FormMain->ShowPage("PNLInstallChooseConnection", true);
+    FormMain->ShowPage(PageName::PNLInstallChooseConnection, true);
 }
 
 void TPNLInstallChooseDownloadDir::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PnlInstallChooseDir", true);
+    FormMain->ShowPage(PageName::PnlInstallChooseDir, true);
 }

@@ -4,9 +4,10 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 TPNLInstallGo::TPNLInstallGo(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLInstallGo";
+    Name = PageName::PNLInstallGo;
     HeaderText = "Ready to install";
 
     Image7 = PlaceImage(this, this, "Image7", 8, 8, 193, 164, "InstallGo.jpg");
@@ -36,9 +37,9 @@ void TPNLInstallGo::BtnExitClick(TObject*) {
 }
 
 void TPNLInstallGo::BtnInstallNowClick(TObject*) {
-    FormMain->ShowPage("PNLInstallInstalling", true);
+    FormMain->ShowPage(PageName::PNLInstallInstalling, true);
 }
 
 void TPNLInstallGo::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PNLInstallChooseConnection", true);
+    FormMain->ShowPage(PageName::PNLInstallChooseConnection, true);
 }

@@ -5,9 +5,10 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 TPNLInstallReady::TPNLInstallReady(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLInstallReady";
+    Name = PageName::PNLInstallReady;
     HeaderText = "Installation of Pictoro ready";
 
     Label9 = PlaceLabel(this, this, "Label9", 8, 24, 303, 13, "The installation of Pictoro is completed succesfully.");

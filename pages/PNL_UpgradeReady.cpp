@@ -5,9 +5,10 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 TPNLUpgradeReady::TPNLUpgradeReady(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLUpgradeReady";
+    Name = PageName::PNLUpgradeReady;
     HeaderText = "Upgrade of Pictoro ready";
 
     Label9 = PlaceLabel(this, this, "Label9", 8, 24, 288, 13, "The upgrade of Pictoro is completed succesfully.");

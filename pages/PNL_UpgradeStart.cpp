@@ -6,6 +6,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ std::string DirectoryOfPath(const std::string& path) {
 } // namespace
 
 TPNLUpgradeStart::TPNLUpgradeStart(TComponent* owner) : TFramePanel(owner) {
-    Name = "PNLUpgradeStart";
+    Name = PageName::PNLUpgradeStart;
     HeaderText = "Ready to upgrade";
 
     Label13 = PlaceLabel(this, this, "Label13", 16, 16, 142, 13, "Upgrade Pictoro installed in:");
@@ -45,9 +46,9 @@ void TPNLUpgradeStart::BtnExitClick(TObject*) {
 
 void TPNLUpgradeStart::BtnUpgradeClick(TObject*) {
     InstallDir = ComboBoxUpgrade->Text();
-    FormMain->ShowPage("PNLUpgradeUpgrading", true);
+    FormMain->ShowPage(PageName::PNLUpgradeUpgrading, true);
 }
 
 void TPNLUpgradeStart::BtnPreviousClick(TObject*) {
-    FormMain->ShowPage("PnlInstall", true);
+    FormMain->ShowPage(PageName::PnlInstall, true);
 }

@@ -3,9 +3,10 @@
 #include "pages/PageControls.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 
 TPnlWelcome::TPnlWelcome(TComponent* owner) : TFramePanel(owner) {
-    Name = "PnlWelcome";
+    Name = PageName::PnlWelcome;
     HeaderText = "Welcome";
 
     Image1 = PlaceImage(this, this, "Image1", 0, -40, 385, 417, "Welcome.jpg");
@@ -42,5 +43,5 @@ void TPnlWelcome::ExitClick(TObject* /*Sender*/) {
 }
 
 void TPnlWelcome::NextClick(TObject* /*Sender*/) {
-    FormMain->ShowPage("PnlDisclaimer", true);
+    FormMain->ShowPage(PageName::PnlDisclaimer, true);
 }

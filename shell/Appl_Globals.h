@@ -1,4 +1,4 @@
-// The installation globals, shared by the pages for the whole run, and the page registry.
+// The installation globals, shared by the pages for the whole run.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,3 @@ extern bool AutoUpdate;                         // the command line asked for an
 extern bool UpgradeChosen;
 extern bool DesktopShortcut;
 extern std::vector<std::string> FoundDataFiles; // accepted data files, sorted without regard to case
-
-// Creates the thirteen pages in their fixed order and adds each to the main window.
-void RegisterPages();

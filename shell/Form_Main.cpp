@@ -7,6 +7,8 @@
 #include "shell/CommandLine.h"
 #include "shell/Frame_Panel.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
+#include "shell/WizardPages.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -88,7 +90,7 @@ void TFormMain::FormCreate(TObject* /*Sender*/) {
         InstallDir = directory;
         AutoUpdate = true;
     }
-    ShowPage("PnlWelcome", false);
+    ShowPage(PageName::PnlWelcome, false);
 }
 
 void TFormMain::AddPage(TFramePanel* Page) {
@@ -156,12 +158,12 @@ void TFormMain::SlideStep(int headerAndBarDx, int pagesDx) {
 
 void TFormMain::PnlHeaderClick(TObject* /*Sender*/) {
     if (Working()) return;
-    ShowPage("PnlDisclaimer", true);
+    ShowPage(PageName::PnlDisclaimer, true);
 }
 
 void TFormMain::Timer1Timer(TObject* /*Sender*/) {
     Timer1->SetEnabled(false);
-    if (AutoUpdate) ShowPage("PNLUpgradeUpgrading", true);
+    if (AutoUpdate) ShowPage(PageName::PNLUpgradeUpgrading, true);
 }
 
 TFormMain::TWorkBlock::TWorkBlock(TFormMain& form) : form_(form) {

@@ -4,6 +4,7 @@
 #include "pages/PNL_InstallChooseDownloadDir.h"
 #include "pages/PNL_InstallGo.h"
 #include "shell/Appl_Globals.h"
+#include "shell/PageNames.h"
 
 using ConnectionAndGoPages = WizardTest;
 
@@ -26,11 +27,11 @@ TEST_F(ConnectionAndGoPages, FirstVisitSelectsNothingAndNextIsRefused) {
 
     ClickButton("&Next");
     EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{"Install_Pictoro|Choose a connection first."}));
-    EXPECT_EQ(CurrentPageName(), "PNLInstallChooseConnection");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallChooseConnection);
     EXPECT_EQ(ConnectionKind, -1);
 
     ClickButton("&Previous");
-    EXPECT_EQ(CurrentPageName(), "PNLInstallChooseDownloadDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallChooseDownloadDir);
 }
 
 TEST_F(ConnectionAndGoPages, ChoiceIsStoredAndSelectedAgainOnReturn) {
@@ -39,7 +40,7 @@ TEST_F(ConnectionAndGoPages, ChoiceIsStoredAndSelectedAgainOnReturn) {
     ClickControl(*page.rgConnection->Buttons().at(4));
     ClickButton("&Next");
     EXPECT_EQ(ConnectionKind, 4);
-    EXPECT_EQ(CurrentPageName(), "PNLInstallGo");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallGo);
     EXPECT_EQ(BarCaptions(), (std::vector<std::string>{"&Exit", "&Previous", "&Install Now"}));
     EXPECT_EQ(BarButton("&Install Now")->Width(), 120);
     EXPECT_EQ(BarButton("&Previous")->Width(), 90);

@@ -8,6 +8,7 @@
 #include "pages/PNL_Welcome.h"
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
+#include "shell/PageNames.h"
 #include "toolkit/ExtCtrls.h"
 
 namespace {
@@ -68,15 +69,15 @@ TEST_F(DialoguePages, NextWithoutAgreementIsRefusedAndAgreementIsAskedOnEveryVis
 
     ClickButton("&Next");
     EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{AgreementRefusal}));
-    EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
 
     ClickControl(*page.CheckBox1);
     ClickButton("&Next");
-    EXPECT_EQ(CurrentPageName(), "PnlInstall");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstall);
     EXPECT_EQ(FormMain->PnlHeader->Caption(), "Install or upgrade?");
 
     ClickButton("&Previous");
-    EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
     EXPECT_FALSE(page.CheckBox1->Checked());
     ClickButton("&Next");
     EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{AgreementRefusal}));
@@ -84,11 +85,11 @@ TEST_F(DialoguePages, NextWithoutAgreementIsRefusedAndAgreementIsAskedOnEveryVis
     ClickControl(*page.CheckBox1);
     ClickButton("&Next");
     ClickHeader();
-    EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
     EXPECT_FALSE(page.CheckBox1->Checked());
 
     ClickButton("&Previous");
-    EXPECT_EQ(CurrentPageName(), "PnlWelcome");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlWelcome);
 }
 
 TEST_F(DialoguePages, RadioButtonsStayComplementaryAndChoicesAreKept) {
@@ -120,12 +121,12 @@ TEST_F(DialoguePages, NextFollowsThePathChosen) {
     TPnlInstall& page = Page<TPnlInstall>();
     ClickControl(*page.CheckBox1);
     ClickButton("&Next");
-    EXPECT_EQ(CurrentPageName(), "PnlInstallChooseDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstallChooseDir);
     EXPECT_FALSE(UpgradeChosen);
     EXPECT_FALSE(DesktopShortcut);
 
     ClickButton("&Previous");
-    EXPECT_EQ(CurrentPageName(), "PnlInstall");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstall);
     ClickControl(*page.CheckBox1);
     ClickControl(*page.RadioButton2);
     // The search page works by itself and moves on; note every page shown meanwhile.
@@ -136,7 +137,7 @@ TEST_F(DialoguePages, NextFollowsThePathChosen) {
         if (shown.empty() || shown.back() != CurrentPageName()) shown.push_back(CurrentPageName());
     };
     ClickButton("&Next");
-    EXPECT_NE(std::find(shown.begin(), shown.end(), "PnlUpgradeFindDir"), shown.end());
+    EXPECT_NE(std::find(shown.begin(), shown.end(), PageName::PnlUpgradeFindDir), shown.end());
     EXPECT_TRUE(UpgradeChosen);
     EXPECT_TRUE(DesktopShortcut);
 }
@@ -154,7 +155,7 @@ TEST_F(DialoguePages, MailLinkAsksTheShellToOpenTheAddress) {
     EXPECT_EQ(started[0].CommandLine, "mailto:" + MakerContactAddress);
     EXPECT_EQ(started[0].Operation, "");
     EXPECT_EQ(started[0].Show, 1);
-    EXPECT_EQ(CurrentPageName(), "PnlInstall");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstall);
 }
 
 TEST_F(DialoguePages, ExitOnEachDialoguePageEndsTheProgram) {

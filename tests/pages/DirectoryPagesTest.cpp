@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
+#include "shell/PageNames.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/headless/HeadlessUI.h"
 
@@ -50,7 +51,7 @@ TEST_F(DirectoryPages, InstallPageProposesProgramFilesAndNextStoresIt) {
     EXPECT_EQ(page.DriveComboBox1->DirList(), page.DirectoryListBox1);
     ClickButton("&Next");
     EXPECT_EQ(InstallDir, "C:\\Program Files\\Pictoro\\");
-    EXPECT_EQ(CurrentPageName(), "PNLInstallChooseDownloadDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallChooseDownloadDir);
 }
 
 TEST_F(DirectoryPages, ChoosingInTheListProposesFromTheDirectoryChosen) {
@@ -77,7 +78,7 @@ TEST_F(DirectoryPages, TypedDirectoryIsTrimmedAndTooShortOnesAreRefused) {
     TypeInto(*page.Edit1, "C:");
     ClickButton("&Next");
     EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{InvalidDirectory}));
-    EXPECT_EQ(CurrentPageName(), "PnlInstallChooseDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstallChooseDir);
     EXPECT_EQ(InstallDir, "");
 
     TypeInto(*page.Edit1, "   \t ");
@@ -95,7 +96,7 @@ TEST_F(DirectoryPages, TypedDirectoryIsTrimmedAndTooShortOnesAreRefused) {
     TypeInto(*page.Edit1, "C:\\");
     ClickButton("&Next");
     EXPECT_EQ(InstallDir, "C:\\");
-    EXPECT_EQ(CurrentPageName(), "PNLInstallChooseDownloadDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallChooseDownloadDir);
 }
 
 TEST_F(DirectoryPages, DirectoryWithADataFileIsRefusedButStaysStored) {
@@ -108,7 +109,7 @@ TEST_F(DirectoryPages, DirectoryWithADataFileIsRefusedButStaysStored) {
                                "because it already exists there. You can:\r"
                                "- Delete it or uninstall it first, \r"
                                "- Go back and choose upgrade instead of install."}));
-    EXPECT_EQ(CurrentPageName(), "PnlInstallChooseDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstallChooseDir);
     EXPECT_EQ(InstallDir, "D:\\Apps\\Pictoro\\");
 }
 
@@ -120,7 +121,7 @@ TEST_F(DirectoryPages, InstallPageKeepsTheUsersStateOnLaterVisits) {
     TypeInto(*page.Edit1, "D:\\Mine");
     ClickButton("&Next");
     ClickButton("&Previous");
-    EXPECT_EQ(CurrentPageName(), "PnlInstallChooseDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstallChooseDir);
     EXPECT_EQ(page.Edit1->Text(), "D:\\Mine");
     EXPECT_EQ(page.DirectoryListBox1->Directory(), "C:\\Program Files\\Tools");
     ClickButton("&Previous");
@@ -165,7 +166,7 @@ TEST_F(DirectoryPages, DownloadPageProposesCImagesAndKeepsATypedDirectoryAsTyped
     TypeInto(*page.Edit1, " D:\\Pics ");
     ClickButton("&Next");
     EXPECT_EQ(DownloadDir, "D:\\Pics");
-    EXPECT_EQ(CurrentPageName(), "PNLInstallChooseConnection");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallChooseConnection);
 
     // Seven characters off "D:\Pics" leave nothing to go to: the list stays, the field
     // gets the proposal from where it stands.
@@ -181,7 +182,7 @@ TEST_F(DirectoryPages, DownloadPageShowsTheAcceptedProposalAgainAfterGoingBack) 
     EXPECT_EQ(DownloadDir, "C:\\Images\\");
     ClickButton("&Previous");
     ClickButton("&Previous");
-    EXPECT_EQ(CurrentPageName(), "PnlInstallChooseDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstallChooseDir);
     ClickButton("&Next");
     EXPECT_EQ(Page<TPNLInstallChooseDownloadDir>().Edit1->Text(), "C:\\Images\\");
 }
@@ -193,7 +194,7 @@ TEST_F(DirectoryPages, StoredDownloadDirectoryThatDoesNotExistStillGivesAProposa
     ClickButton("&Next");
     ClickButton("&Previous");
     // Seven characters off "D:\Pictures\Holiday" leave "D:\Pictures\", which does not exist.
-    EXPECT_EQ(CurrentPageName(), "PNLInstallChooseDownloadDir");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallChooseDownloadDir);
     EXPECT_TRUE(TakeBoxes().empty());
     EXPECT_EQ(page.Edit1->Text(), "D:\\Pictures\\Images\\");
     EXPECT_EQ(page.DirectoryListBox1->ItemPath(page.DirectoryListBox1->ItemIndex()), "D:\\");

@@ -10,6 +10,7 @@
 #include "pages/PNL_InstallReady.h"
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
+#include "shell/PageNames.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/headless/HeadlessUI.h"
@@ -52,12 +53,12 @@ protected:
     }
 
     void ExpectStoppedOnInstallingPage() {
-        EXPECT_EQ(CurrentPageName(), "PNLInstallInstalling");
+        EXPECT_EQ(CurrentPageName(), PageName::PNLInstallInstalling);
         EXPECT_TRUE(BarCaptions().empty());
         EXPECT_EQ(InstallingPage().ProgressBar1->Position(), 0);
         EXPECT_EQ(InstallingPage().Label12->Caption(), "0% complete");
         ClickHeader();
-        EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
+        EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
     }
 };
 
@@ -66,7 +67,7 @@ TEST_F(InstallRun, CompleteRunShowsTheProgressSequenceAndEndsOnTheReadyPage) {
     ProgressRecorder recorder(InstallingPage());
     ClickButton("&Install Now");
     EXPECT_TRUE(TakeBoxes().empty());
-    EXPECT_EQ(CurrentPageName(), "PNLInstallReady");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallReady);
     EXPECT_EQ(InstallingPage().ProgressBar1->Max(), 2578670);
 
     std::vector<ProgressStep>& steps = recorder.steps;
@@ -91,9 +92,9 @@ TEST_F(InstallRun, HeaderAndCloseAreBlockedOnlyWhileTheFilesAreWritten) {
     sampler.OnTimer = [&](TObject*) { samples.emplace_back(CurrentPageName(), FormMain->Working()); };
     ClickButton("&Install Now");
     sampler.SetEnabled(false);
-    ASSERT_EQ(CurrentPageName(), "PNLInstallReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLInstallReady);
 
-    auto onReady = [](const auto& s) { return s.first == "PNLInstallReady"; };
+    auto onReady = [](const auto& s) { return s.first == PageName::PNLInstallReady; };
     auto firstReady = std::find_if(samples.begin(), samples.end(), onReady);
     ASSERT_NE(firstReady, samples.end()) << "no message pump during the slide to the ready page";
     EXPECT_TRUE(std::any_of(samples.begin(), firstReady, [](const auto& s) { return s.second; }));
@@ -109,7 +110,7 @@ TEST_F(InstallRun, DeepNewDirectoryTypedWithoutDesktopShortcut) {
     MakeFile(StartMenuFolder + "\\website.Lnk", "an older link");
     GoToGoPage();
     ClickButton("&Install Now");
-    ASSERT_EQ(CurrentPageName(), "PNLInstallReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLInstallReady);
 
     const std::string installed = "d:\\Apps\\Tools\\Pictoro\\";
     EXPECT_TRUE(ExecutableIsTheImage(installed + "Pictoro.Exe"));
@@ -168,7 +169,8 @@ TEST_F(InstallRun, HeaderClicksAndClosingAreIgnoredDuringTheRun) {
     TTimer interrupter(nullptr);
     interrupter.SetInterval(1);
     interrupter.OnTimer = [&](TObject*) {
-        if (CurrentPageName() != "PNLInstallInstalling" || page.ProgressBar1->Position() < 1000000 || attempts) return;
+        if (CurrentPageName() != PageName::PNLInstallInstalling || page.ProgressBar1->Position() < 1000000 || attempts)
+            return;
         ++attempts;
         TPoint header = headless::CenterOf(*FormMain->PnlHeader);
         headless::Click(*FormMain, header.X, header.Y);
@@ -176,7 +178,7 @@ TEST_F(InstallRun, HeaderClicksAndClosingAreIgnoredDuringTheRun) {
     };
     ClickButton("&Install Now");
     EXPECT_EQ(attempts, 1);
-    EXPECT_EQ(CurrentPageName(), "PNLInstallReady");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLInstallReady);
     EXPECT_FALSE(Application->Terminated());
     EXPECT_TRUE(Exists(Installed + "Pictoro.Dat"));
 }

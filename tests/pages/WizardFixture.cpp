@@ -16,6 +16,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Frame_Panel.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/headless/HeadlessUI.h"
 
@@ -129,7 +130,7 @@ void WizardTest::GoToInstallPage() {
     ClickButton("&Next");
     ClickControl(*Page<TPnlDisclaimer>().CheckBox1);
     ClickButton("&Next");
-    RequirePage("PnlInstall");
+    RequirePage(PageName::PnlInstall);
 }
 
 void WizardTest::GoToChooseDirPage() {
@@ -137,28 +138,28 @@ void WizardTest::GoToChooseDirPage() {
     TPnlInstall& page = Page<TPnlInstall>();
     if (page.CheckBox1->Checked() != desktopShortcut_) ClickControl(*page.CheckBox1);
     ClickButton("&Next");
-    RequirePage("PnlInstallChooseDir");
+    RequirePage(PageName::PnlInstallChooseDir);
 }
 
 void WizardTest::GoToDownloadDirPage() {
     GoToChooseDirPage();
     if (!installDirTyped_.empty()) TypeInto(*Page<TPnlInstallChooseDir>().Edit1, installDirTyped_);
     ClickButton("&Next");
-    RequirePage("PNLInstallChooseDownloadDir");
+    RequirePage(PageName::PNLInstallChooseDownloadDir);
 }
 
 void WizardTest::GoToConnectionPage() {
     GoToDownloadDirPage();
     if (!downloadDirTyped_.empty()) TypeInto(*Page<TPNLInstallChooseDownloadDir>().Edit1, downloadDirTyped_);
     ClickButton("&Next");
-    RequirePage("PNLInstallChooseConnection");
+    RequirePage(PageName::PNLInstallChooseConnection);
 }
 
 void WizardTest::GoToGoPage() {
     GoToConnectionPage();
     ClickControl(*Page<TPNLInstallChooseConnection>().rgConnection->Buttons().at(connectionItem_));
     ClickButton("&Next");
-    RequirePage("PNLInstallGo");
+    RequirePage(PageName::PNLInstallGo);
 }
 
 void WizardTest::MakeDir(const std::string& windowsPath) const {

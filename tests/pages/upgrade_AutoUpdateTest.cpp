@@ -2,6 +2,7 @@
 // the upgrade run at the first timer tick, writes Pictoro.Exe, starts it and ends.
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
+#include "shell/PageNames.h"
 #include "toolkit/headless/HeadlessUI.h"
 #include "upgrade_Fixture.h"
 
@@ -18,14 +19,14 @@ protected:
     // Starts with the arguments, checks the welcome page before the tick, and ticks.
     bool RunWith(const std::string& arguments) {
         RestartWith(Program + arguments);
-        EXPECT_EQ(CurrentPageName(), "PnlWelcome");
+        EXPECT_EQ(CurrentPageName(), PageName::PnlWelcome);
         EXPECT_TRUE(AutoUpdate);
         return TickStartTimer();
     }
 
     void ExpectUpdatedAndEnded(const std::string& dir) {
         EXPECT_TRUE(headless::MessageBoxes().empty());
-        EXPECT_EQ(CurrentPageName(), "PNLUpgradeUpgrading");
+        EXPECT_EQ(CurrentPageName(), PageName::PNLUpgradeUpgrading);
         EXPECT_EQ(InstallDir, dir);
         EXPECT_TRUE(ExecutableIsTheImage(dir + "Pictoro.Exe"));
         EXPECT_EQ(StartedCommandLines(), (std::vector<std::string>{"3|\"" + dir + "Pictoro.Exe\""}));
@@ -61,6 +62,6 @@ TEST_F(UnattendedUpdate, AnExecutableInUseShowsTheErrorStartsNothingAndKeepsRunn
     EXPECT_FALSE(vw::Halted());
     EXPECT_TRUE(vw::StartedProcesses().empty());
     EXPECT_FALSE(FormMain->IsClosed());
-    EXPECT_EQ(CurrentPageName(), "PNLUpgradeUpgrading");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLUpgradeUpgrading);
     EXPECT_EQ(ReadFile("C:\\Apps\\Pictoro\\Pictoro.Exe"), EarlierExecutable);
 }

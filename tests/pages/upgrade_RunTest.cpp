@@ -11,6 +11,7 @@
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
 #include "shell/KVI_ButtonBar.h"
+#include "shell/PageNames.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/headless/HeadlessUI.h"
 #include "upgrade_Fixture.h"
@@ -44,7 +45,7 @@ protected:
         MakeInstallation(Other, 0);
         MakeInstallation(Chosen, 1, false, DataFileRest);
         StartSearch();
-        RequirePage("PNLUpgradeStart");
+        RequirePage(PageName::PNLUpgradeStart);
     }
 
     void PickAndUpgrade(int item) {
@@ -62,7 +63,7 @@ protected:
 
     void ExpectFailedRunKeptEverything(const std::string& box) {
         EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{"Install_Pictoro|" + box}));
-        EXPECT_EQ(CurrentPageName(), "PNLUpgradeUpgrading");
+        EXPECT_EQ(CurrentPageName(), PageName::PNLUpgradeUpgrading);
         EXPECT_TRUE(BarCaptions().empty());
         EXPECT_EQ(RunPage().ProgressBar1->Position(), 0);
         EXPECT_EQ(RunPage().Label12->Caption(), "0% complete");
@@ -70,7 +71,7 @@ protected:
         EXPECT_EQ(FilesIn(Chosen), (std::vector<std::string>{"Pictoro.Dat", "Pictoro.Exe"}));
         EXPECT_TRUE(vw::StartedProcesses().empty());
         ClickHeader();
-        EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
+        EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
     }
 };
 
@@ -79,7 +80,7 @@ TEST_F(UpgradeRun, ThePickedInstallationGetsTheNewExecutableAndNothingElseChange
     PickAndUpgrade(1);
     EXPECT_TRUE(TakeBoxes().empty());
     EXPECT_EQ(InstallDir, Chosen);
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
     EXPECT_EQ(FormMain->PnlHeader->Caption(), "Upgrade of Pictoro ready");
 
     EXPECT_TRUE(ExecutableIsTheImage(Chosen + "Pictoro.Exe"));
@@ -93,7 +94,7 @@ TEST_F(UpgradeRun, ThePickedInstallationGetsTheNewExecutableAndNothingElseChange
 TEST_F(UpgradeRun, StartOnTheReadyPageRunsTheUpgradedCopyMaximisedAndEnds) {
     GoToStartPageWithTwoInstallations();
     PickAndUpgrade(1);
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
     EXPECT_EQ(BarCaptions(), (std::vector<std::string>{"&Exit", "&Start Pictoro"}));
     EXPECT_EQ(BarButton("&Start Pictoro")->Width(), 120);
     EXPECT_EQ(BarButton("&Exit")->Width(), 90);
@@ -105,7 +106,7 @@ TEST_F(UpgradeRun, StartOnTheReadyPageRunsTheUpgradedCopyMaximisedAndEnds) {
 TEST_F(UpgradeRun, ExitOnTheReadyPageStartsNothing) {
     GoToStartPageWithTwoInstallations();
     PickAndUpgrade(0);
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
     EXPECT_TRUE(ExecutableIsTheImage(Other + "Pictoro.Exe"));
     ClickButton("&Exit");
     EXPECT_TRUE(FormMain->IsClosed());
@@ -118,7 +119,7 @@ TEST_F(UpgradeRun, TheLabelRisesByWholePercentsToOneHundredThenShowsOneHundredOn
     TTimer recorder(nullptr);
     recorder.SetInterval(1);
     recorder.OnTimer = [&](TObject*) {
-        if (CurrentPageName() != "PNLUpgradeUpgrading") return;
+        if (CurrentPageName() != PageName::PNLUpgradeUpgrading) return;
         samples.push_back({PayloadBlockNo, FormMain->PageControl->Left() == 40, RunPage().ProgressBar1->Position(),
                            RunPage().Label12->Caption()});
     };
@@ -126,7 +127,7 @@ TEST_F(UpgradeRun, TheLabelRisesByWholePercentsToOneHundredThenShowsOneHundredOn
     recorder.SetEnabled(true);
     PickAndUpgrade(1);
     recorder.SetEnabled(false);
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
     EXPECT_EQ(RunPage().ProgressBar1->Max(), 2495488);
 
     std::vector<std::string> captions;
@@ -163,7 +164,7 @@ TEST_F(UpgradeRun, HeaderClicksAndClosingWaitUntilTheRunHasEnded) {
     intruder.SetEnabled(false);
     EXPECT_TRUE(tried);
     EXPECT_FALSE(FormMain->IsClosed());
-    EXPECT_EQ(CurrentPageName(), "PNLUpgradeReady");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
     EXPECT_TRUE(ExecutableIsTheImage(Chosen + "Pictoro.Exe"));
 }
 
@@ -185,7 +186,7 @@ TEST_F(UpgradeRun, ADiskFullHalfwayKeepsTheEarlierExecutable) {
 TEST_F(UpgradeRun, TheReadyPageShowsItsPictureAndTheGreetingOnTheSkyBluePanel) {
     GoToStartPageWithTwoInstallations();
     PickAndUpgrade(1);
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeReady");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
     TPNLUpgradeReady& page = Page<TPNLUpgradeReady>();
     EXPECT_EQ(page.Label9->Caption(), "The upgrade of Pictoro is completed succesfully.");
     EXPECT_EQ(page.Image8->Width(), 383);

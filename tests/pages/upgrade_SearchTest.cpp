@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
 #include "shell/Appl_Globals.h"
+#include "shell/PageNames.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/headless/HeadlessUI.h"
 #include "upgrade_Fixture.h"
@@ -52,7 +53,7 @@ TEST_F(UpgradeSearch, InstallationsOnTwoFixedDisksAreListedByDirectoryInCaseFree
     MakeInstallation("C:\\apps\\Pictoro\\", 2, true);
     StartSearch();
     EXPECT_TRUE(TakeNotices().empty());
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
 
     EXPECT_EQ(FoundDataFiles, (std::vector<std::string>{"C:\\apps\\Pictoro\\Pictoro.Dat",
                                                         "C:\\Program Files\\Pictoro\\Pictoro.Dat",
@@ -129,7 +130,7 @@ TEST_P(UpgradeSearchFindsNothing, ShowsTheNoticeAndGoesBackToTheInstallPage) {
     Arrange(GetParam());
     StartSearch();
     EXPECT_EQ(TakeNotices(), (std::vector<std::string>{"Install_Pictoro|0|" + NothingFound}));
-    EXPECT_EQ(CurrentPageName(), "PnlInstall");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstall);
     EXPECT_TRUE(FoundDataFiles.empty());
     EXPECT_EQ(SearchPage().ProgressBar1->Position(), 100);
     EXPECT_EQ(SearchPage().Label12->Caption(), "100% complete");
@@ -152,7 +153,7 @@ TEST_F(UpgradeSearch, HeaderClicksAndClosingWaitUntilTheSearchHasEnded) {
     TTimer intruder(nullptr);
     intruder.SetInterval(1);
     intruder.OnTimer = [&](TObject*) {
-        if (tried || !FormMain->Working() || CurrentPageName() != "PnlUpgradeFindDir") return;
+        if (tried || !FormMain->Working() || CurrentPageName() != PageName::PnlUpgradeFindDir) return;
         tried = true;
         TPoint header = headless::CenterOf(*FormMain->PnlHeader);
         headless::PostClick(*FormMain, header.X, header.Y);
@@ -163,24 +164,24 @@ TEST_F(UpgradeSearch, HeaderClicksAndClosingWaitUntilTheSearchHasEnded) {
     intruder.SetEnabled(false);
     EXPECT_TRUE(tried);
     EXPECT_FALSE(FormMain->IsClosed());
-    EXPECT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    EXPECT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
 
     ClickHeader();
-    EXPECT_EQ(CurrentPageName(), "PnlDisclaimer");
+    EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
 }
 
 TEST_F(UpgradeSearch, PreviousGoesBackAndTheNextVisitPreselectsTheFirstAgain) {
     MakeInstallation("C:\\Pictoro\\", 0);
     MakeInstallation("D:\\Pictoro\\", 0);
     StartSearch();
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
     headless::PickItem(*Page<TPNLUpgradeStart>().ComboBoxUpgrade, 1);
     ClickButton("&Previous");
-    ASSERT_EQ(CurrentPageName(), "PnlInstall");
+    ASSERT_EQ(CurrentPageName(), PageName::PnlInstall);
     EXPECT_EQ(InstallDir, "");
 
     ClickButton("&Next");
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
     TComboBox& combo = *Page<TPNLUpgradeStart>().ComboBoxUpgrade;
     EXPECT_EQ(combo.Items(), (std::vector<std::string>{"C:\\Pictoro\\", "D:\\Pictoro\\"}));
     EXPECT_EQ(combo.Text(), "C:\\Pictoro\\");
@@ -189,7 +190,7 @@ TEST_F(UpgradeSearch, PreviousGoesBackAndTheNextVisitPreselectsTheFirstAgain) {
 TEST_F(UpgradeSearch, ExitOnTheStartPageEndsTheWizard) {
     MakeInstallation("C:\\Pictoro\\", 0);
     StartSearch();
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
     ClickButton("&Exit");
     EXPECT_TRUE(FormMain->IsClosed());
     EXPECT_EQ(ReadFile("C:\\Pictoro\\Pictoro.Exe"), EarlierExecutable);

@@ -5,6 +5,7 @@
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
 #include "shell/LbSpeedButton.h"
+#include "shell/PageNames.h"
 #include "shell/Program.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/headless/HeadlessUI.h"
@@ -37,6 +38,7 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     EXPECT_EQ(FormMain->Timer1->Interval(), 150u);
     EXPECT_TRUE(FormMain->Timer1->Enabled());
 
+    // Spelled out here: the one check of the names' exact spelling.
     const char* names[] = {"PnlWelcome", "PnlDisclaimer", "PnlInstall", "PnlInstallChooseDir",
                            "PNLInstallChooseDownloadDir", "PNLInstallChooseConnection", "PNLInstallGo",
                            "PNLInstallInstalling", "PNLInstallReady", "PnlUpgradeFindDir", "PNLUpgradeStart",
@@ -44,7 +46,7 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     ASSERT_EQ(FormMain->PageControl->PageCount(), 13);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(FormMain->PageControl->Pages(i)->Name, names[i]) << i;
 
-    EXPECT_EQ(FormMain->PageControl->ActivePage()->Name, "PnlWelcome");
+    EXPECT_EQ(FormMain->PageControl->ActivePage()->Name, PageName::PnlWelcome);
     EXPECT_EQ(FormMain->PnlHeader->Caption(), "Welcome");
     tKvButtonBar& bar = *FormMain->PnlButtons;
     ASSERT_EQ(bar.LeftCount, 1);
@@ -60,10 +62,10 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     const TPoint next = headless::CenterOf(*bar.RightButtons[0]);
     headless::Click(*FormMain, next.X, next.Y);
     EXPECT_EQ(FormMain->PnlHeader->Caption(), "Disclaimer");
-    FormMain->ShowPage("PnlWelcome", false);
+    FormMain->ShowPage(PageName::PnlWelcome, false);
     headless::KeyChar(*FormMain, 'n', true);
     EXPECT_EQ(FormMain->PnlHeader->Caption(), "Disclaimer");
-    FormMain->ShowPage("PnlWelcome", false);
+    FormMain->ShowPage(PageName::PnlWelcome, false);
     const TPoint exitButton = headless::CenterOf(*bar.LeftButtons[0]);
     headless::Click(*FormMain, exitButton.X, exitButton.Y);
     EXPECT_TRUE(FormMain->IsClosed());
