@@ -19,13 +19,13 @@ protected:
         VirtualDisk::SetUp();
         SeedRandomSource(2026);
         WriteInitialDataFile("C:\\Pictoro.Dat", {"C:\\Pictoro\\", "C:\\Downloads", 4}, 100, [](unsigned) {});
-        intact_ = HostBytes("C:\\Pictoro.Dat");
+        intact_ = ReadFile("C:\\Pictoro.Dat");
     }
 
     // Reads the bytes back: true if they parse, false after a format error inside the file.
     bool Parses(const std::string& bytes)
     {
-        PutHostBytes(Damaged, bytes);
+        MakeFile(Damaged, bytes);
         try {
             ReadDataFile(Damaged);
             return true;

@@ -7,6 +7,7 @@
 #include "datafile/PB_Pictoro_DAT.h"
 #include "datafile/PB_SiteDirectory.h"
 #include "datafile/Web_Endpoints.h"
+#include "platform/headless/VirtualWindows.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ TEST_F(InitialDataFile, SiteDirectoryHasTheGroupsSitesAndLimits)
 TEST_F(InitialDataFile, EndsWithThreeEndMarkers)
 {
     WriteAndRead();   // leaves KeyTable as the reader ended with it
-    const std::string bytes = HostBytes(DataFile);
+    const std::string bytes = ReadFile(DataFile);
     const auto key = static_cast<std::uint8_t>(KeyTable[16]);
     const std::string marker = key < 32 ? Bytes({31, key + 84}) : Bytes({key});
     EXPECT_EQ(bytes.substr(bytes.size() - 3 * marker.size()), marker + marker + marker);
@@ -198,19 +199,19 @@ TEST_F(InitialDataFile, ReportsTheGivenPositionTwice)
 TEST_F(InitialDataFile, TwoWritesDifferInBytesButNotInContent)
 {
     const TDataFileContent first = WriteAndRead();
-    const std::string firstBytes = HostBytes(DataFile);
+    const std::string firstBytes = ReadFile(DataFile);
     const TDataFileContent second = WriteAndRead();
-    EXPECT_NE(HostBytes(DataFile), firstBytes);
+    EXPECT_NE(ReadFile(DataFile), firstBytes);
     EXPECT_EQ(second.Settings, first.Settings);
     EXPECT_EQ(second.DownloadDir, first.DownloadDir);
     EXPECT_EQ(second.RemSetPath1, first.RemSetPath1);
 
     SeedRandomSource(42);
     WriteAndRead();
-    const std::string seeded = HostBytes(DataFile);
+    const std::string seeded = ReadFile(DataFile);
     SeedRandomSource(42);
     WriteAndRead();
-    EXPECT_EQ(HostBytes(DataFile), seeded);
+    EXPECT_EQ(ReadFile(DataFile), seeded);
 }
 
 TEST_F(InitialDataFile, FailedWriteLeavesNoDataFileBehind)
@@ -230,10 +231,10 @@ TEST_F(InitialDataFile, FailedWriteLeavesNoDataFileBehind)
 
 TEST_F(InitialDataFile, FailedWriteLeavesAnEarlierDataFileUnchanged)
 {
-    PutHostBytes(DataFile, "earlier content");
+    MakeFile(DataFile, "earlier content");
     platform::headless::InjectFault("\\Pictoro.Dat.tmp", platform::headless::Fault::DiskFull, 20000);
     EXPECT_THROW(WriteAndRead(), EInOutError);
-    EXPECT_EQ(HostBytes(DataFile), "earlier content");
+    EXPECT_EQ(ReadFile(DataFile), "earlier content");
     EXPECT_FALSE(platform::FileExists(TemporaryFileFor(DataFile)));
 
     platform::headless::ClearFaults();
@@ -244,7 +245,7 @@ TEST_F(InitialDataFile, FailedWriteLeavesAnEarlierDataFileUnchanged)
     } catch (const EInOutError& e) {
         EXPECT_EQ(e.ErrorCode, platform::ioSharingViolation);
     }
-    EXPECT_EQ(HostBytes(DataFile), "earlier content");
+    EXPECT_EQ(ReadFile(DataFile), "earlier content");
     EXPECT_FALSE(platform::FileExists(TemporaryFileFor(DataFile)));
 
     platform::headless::ClearFaults();

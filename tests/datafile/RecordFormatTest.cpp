@@ -1,6 +1,7 @@
 #include "VirtualDisk.h"
 
 #include "datafile/LIB_RandomSource.h"
+#include "platform/headless/VirtualWindows.h"
 
 using RecordFormat = VirtualDisk;
 
@@ -246,7 +247,7 @@ using VersionTest = VirtualDisk;
 TEST_F(VersionTest, KnownVersionsPassAndEverythingElseFails)
 {
     const auto accepted = [this](const std::string& bytes) {
-        PutHostBytes("C:\\Pictoro.Dat", bytes);
+        MakeFile("C:\\Pictoro.Dat", bytes);
         return DataFileAccepted("C:\\Pictoro.Dat");
     };
     EXPECT_TRUE(accepted(Bytes({31, 84, 200})));
@@ -259,7 +260,7 @@ TEST_F(VersionTest, KnownVersionsPassAndEverythingElseFails)
     EXPECT_FALSE(DataFileAccepted("C:\\Missing\\Pictoro.Dat"));
 
     platform::headless::InjectFault("\\Locked.Dat", platform::headless::Fault::InUse);
-    PutHostBytes("C:\\Locked.Dat", Bytes({31, 84}));
+    MakeFile("C:\\Locked.Dat", Bytes({31, 84}));
     EXPECT_FALSE(DataFileAccepted("C:\\Locked.Dat"));
     EXPECT_THROW(ReadFormatVersion("C:\\Locked.Dat"), EInOutError);
 }

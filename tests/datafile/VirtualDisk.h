@@ -1,53 +1,21 @@
-// A fixture with drive C: of the headless platform mapped to a fresh host folder.
+// The data-file tests' fixture: writing and reading records on a fresh virtual drive C:.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
+#include "VirtualDrive.h"
 #include "datafile/LIB_Data1_ReadWrite.h"
-#include "platform/Platform.h"
 #include "platform/TextFile.h"
-#include "platform/headless/VirtualWindows.h"
 
-class VirtualDisk : public ::testing::Test {
+class VirtualDisk : public VirtualDriveTest {
 protected:
-    void SetUp() override
-    {
-        platform::headless::Reset();
-        char pattern[] = "/tmp/datafile-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        hostRoot_ = pattern;
-        platform::headless::MapDrive('C', hostRoot_, platform::DriveFixed);
-    }
-
-    void TearDown() override
-    {
-        platform::headless::Reset();
-        std::filesystem::remove_all(hostRoot_);
-    }
-
-    static std::string HostBytes(const std::string& windowsPath)
-    {
-        std::ifstream in(platform::headless::HostPath(windowsPath), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    static void PutHostBytes(const std::string& windowsPath, const std::string& bytes)
-    {
-        std::ofstream out(platform::headless::HostPath(windowsPath), std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-
     using Operations = std::function<void(platform::TextFile&, TLibData1_ReadWrite&)>;
 
     // The bytes that the operations write into a fresh file.
-    static std::string Written(const Operations& write)
+    std::string Written(const Operations& write)
     {
         platform::TextFile file;
         file.Assign(ScratchFile);
@@ -57,13 +25,13 @@ protected:
         write(file, writer);
         file.Close();
         platform::IOCheck(file);
-        return HostBytes(ScratchFile);
+        return ReadFile(ScratchFile);
     }
 
     // Runs the read operations on a file holding the bytes.
-    static void Reading(const std::string& bytes, const Operations& read)
+    void Reading(const std::string& bytes, const Operations& read)
     {
-        PutHostBytes(ScratchFile, bytes);
+        MakeFile(ScratchFile, bytes);
         platform::TextFile file;
         file.Assign(ScratchFile);
         file.Reset();
@@ -74,7 +42,6 @@ protected:
     }
 
     static constexpr const char* ScratchFile = "C:\\scratch.bin";
-    std::string hostRoot_;
 };
 
 // A key table whose byte i is i, so scrambled bytes are easy to predict.

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "VirtualMachine.h"
+#include "VirtualDrive.h"
 #include "engine/LIB_FindFiles.h"
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
@@ -15,14 +15,8 @@ using Percents = std::vector<int>;
 
 namespace {
 
-class FindFilesTest : public VirtualMachineTest {
+class FindFilesTest : public VirtualDriveTest {
 protected:
-    void SetUp() override
-    {
-        VirtualMachineTest::SetUp();
-        MapDrive('C', platform::DriveFixed);
-    }
-
     Paths Find(const std::string& masks, std::uint8_t driveKind, const std::string& startDirs)
     {
         percents_.clear();

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "VirtualMachine.h"
+#include "VirtualDrive.h"
 #include "engine/PB_Pictoro.h"
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
@@ -14,14 +14,13 @@ namespace {
 const std::string Target = "C:\\Pictoro\\Pictoro.Exe";
 const std::string Temp = Target + PayloadTempSuffix;
 
-std::vector<std::uint8_t> Image() { return {PayloadImage, PayloadImage + PayloadSize}; }
+std::string Image() { return {reinterpret_cast<const char*>(PayloadImage), std::size_t(PayloadSize)}; }
 
-class PayloadWriterTest : public VirtualMachineTest {
+class PayloadWriterTest : public VirtualDriveTest {
 protected:
     void SetUp() override
     {
-        VirtualMachineTest::SetUp();
-        MapDrive('C', platform::DriveFixed);
+        VirtualDriveTest::SetUp();
         MakeDir("C:\\Pictoro");
     }
 
@@ -66,7 +65,7 @@ TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite)
     EXPECT_EQ(PayloadPosition, PayloadSize);
     EXPECT_FALSE(PayloadDone());
     EXPECT_EQ(ReadFile(Temp).size(), std::size_t(PayloadSize - 128));
-    EXPECT_FALSE(HostExists(Target));
+    EXPECT_FALSE(Exists(Target));
 
     PayloadWriteBlock();
     EXPECT_EQ(PayloadBlockNo, 2438);
@@ -90,7 +89,7 @@ TEST_F(PayloadWriterTest, CallersLoopMakes2438CallsAndCanStartOver)
 
 TEST_F(PayloadWriterTest, LargerEarlierFileIsReplacedByExactlyTheImage)
 {
-    MakeFile(Target, std::vector<std::uint8_t>(3000000, 0xAB));
+    MakeFile(Target, std::string(3000000, '\xAB'));
     WriteAll();
     EXPECT_EQ(ReadFile(Target), Image());
     EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
@@ -98,7 +97,7 @@ TEST_F(PayloadWriterTest, LargerEarlierFileIsReplacedByExactlyTheImage)
 
 TEST_F(PayloadWriterTest, UnreplaceableTargetFailsAtOpenWithNothingWritten)
 {
-    const std::vector<std::uint8_t> earlier(5000, 0x5A);
+    const std::string earlier(5000, 'Z');
     struct Case { vw::Fault fault; std::uint32_t attributes; int code; };
     for (Case c : {Case{vw::Fault::InUse, 0, platform::ioSharingViolation},
                    Case{vw::Fault::None, platform::faReadOnly, platform::ioAccessDenied}}) {
@@ -130,12 +129,12 @@ TEST_F(PayloadWriterTest, MissingDirectoryFailsAtOpen)
     } catch (const EInOutError& error) {
         EXPECT_EQ(error.ErrorCode, platform::ioPathNotFound);
     }
-    EXPECT_FALSE(HostExists("C:\\Missing"));
+    EXPECT_FALSE(Exists("C:\\Missing"));
 }
 
 TEST_F(PayloadWriterTest, DiskFullMidwayKeepsTheEarlierFileAndRemovesTheTemporary)
 {
-    const std::vector<std::uint8_t> earlier(4000, 0x11);
+    const std::string earlier(4000, '\x11');
     MakeFile(Target, earlier);
     vw::InjectFault(Temp.substr(Temp.rfind('\\')), vw::Fault::DiskFull, 1000000);
     PayloadOpen(Target);
@@ -157,11 +156,10 @@ TEST_F(PayloadWriterTest, DiskFullMidwayKeepsTheEarlierFileAndRemovesTheTemporar
     EXPECT_EQ(ReadFile(Target), Image());
 }
 
-using ForceDirTest = VirtualMachineTest;
+using ForceDirTest = VirtualDriveTest;
 
 TEST_F(ForceDirTest, CreatesEveryMissingLevelWithOrWithoutTrailingBackslash)
 {
-    MapDrive('C', platform::DriveFixed);
     for (std::string dir : {"C:\\One\\Two", "C:\\Three\\Four\\"}) {
         ForceDir(dir);
         std::string parent = dir.substr(0, dir.find('\\', 3));
@@ -173,10 +171,9 @@ TEST_F(ForceDirTest, CreatesEveryMissingLevelWithOrWithoutTrailingBackslash)
 
 TEST_F(ForceDirTest, LeavesAnExistingPathAlone)
 {
-    MapDrive('C', platform::DriveFixed);
-    MakeFile("C:\\Apps\\Pictoro\\Pictoro.Dat", {1, 2, 3});
+    MakeFile("C:\\Apps\\Pictoro\\Pictoro.Dat", "\x01\x02\x03");
     ForceDir("C:\\Apps\\Pictoro\\Cache");
-    EXPECT_EQ(ReadFile("C:\\Apps\\Pictoro\\Pictoro.Dat"), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadFile("C:\\Apps\\Pictoro\\Pictoro.Dat"), "\x01\x02\x03");
     EXPECT_EQ(ListDir("C:\\Apps\\Pictoro"), (std::vector<std::string>{"Cache", "Pictoro.Dat"}));
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "RunResults.h"
-#include "VirtualMachine.h"
+#include "VirtualDrive.h"
 #include "engine/DataFileSearch.h"
 #include "engine/InstallRun.h"
 #include "engine/UpgradeRun.h"
@@ -21,12 +21,11 @@ const std::string Programs = "C:\\Users\\Ann\\Start Menu\\Programs";
 const std::string StartMenuFolder = Programs + "\\Pictoro";
 const std::string Desktop = "C:\\Users\\Ann\\Desktop";
 
-class RunsTest : public VirtualMachineTest {
+class RunsTest : public VirtualDriveTest {
 protected:
     void SetUp() override
     {
-        VirtualMachineTest::SetUp();
-        MapDrive('C', platform::DriveFixed);
+        VirtualDriveTest::SetUp();
         MapDrive('D', platform::DriveFixed);
         vw::SetSpecialFolder(platform::CsidlPrograms, Programs);
         vw::SetSpecialFolder(platform::CsidlDesktopDirectory, Desktop);
@@ -69,13 +68,13 @@ TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile)
 {
     Install();
     EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
-    EXPECT_FALSE(HostExists(Installed + "Pictoro.Exe" + PayloadTempSuffix));
+    EXPECT_FALSE(Exists(Installed + "Pictoro.Exe" + PayloadTempSuffix));
     EXPECT_EQ(DecodeDataFileStart(Installed + "Pictoro.Dat"),
               (std::vector<std::string>{"0", "C:\\Images\\", Installed + "Cache\\",
                                         "http://www.korvane.example/Install_Pictoro.exe",
                                         "http://home.webspace.example/~korvane/Install_Pictoro.exe", "43", "30"}));
-    EXPECT_FALSE(HostExists(Installed + "Cache"));
-    EXPECT_FALSE(HostExists("C:\\Images"));
+    EXPECT_FALSE(Exists(Installed + "Cache"));
+    EXPECT_FALSE(Exists("C:\\Images"));
 
     const std::string exe = Installed + "Pictoro.Exe";
     EXPECT_EQ(ReadLink(StartMenuFolder + "\\Pictoro.Lnk"),
@@ -97,9 +96,9 @@ TEST_F(RunsTest, RefusedStartMenuFolderSkipsItsLinksOnly)
     vw::SetSpecialFolder(platform::CsidlPrograms, Programs, std::int32_t(0x80070005));
     std::vector<std::uint32_t> positions = Install();
     EXPECT_EQ(positions.back(), 2552883u);
-    EXPECT_FALSE(HostExists(StartMenuFolder));
-    EXPECT_TRUE(HostExists(Desktop + "\\Pictoro.Lnk"));
-    EXPECT_TRUE(HostExists(Installed + "Pictoro.Dat"));
+    EXPECT_FALSE(Exists(StartMenuFolder));
+    EXPECT_TRUE(Exists(Desktop + "\\Pictoro.Lnk"));
+    EXPECT_TRUE(Exists(Installed + "Pictoro.Dat"));
 }
 
 TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile)
@@ -111,7 +110,7 @@ TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile)
                  EOleSysError);
     EXPECT_EQ(positions.back(), 2495489u);
     EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
-    EXPECT_FALSE(HostExists(Installed + "Pictoro.Dat"));
+    EXPECT_FALSE(Exists(Installed + "Pictoro.Dat"));
 }
 
 TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore)
@@ -128,13 +127,13 @@ TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore)
 
 TEST_F(RunsTest, SearchKeepsTheUpgradableDataFilesOfTheFixedDisksSorted)
 {
-    MakeFile("D:\\Pictoro\\Pictoro.Dat", {1});
-    MakeFile("C:\\zeta\\Pictoro.Dat", {31, 86});
-    MakeFile("C:\\Alpha\\Pictoro.Dat", {0, 's'});
-    MakeFile("C:\\Newer\\Pictoro.Dat", {3});
+    MakeFile("D:\\Pictoro\\Pictoro.Dat", "\x01");
+    MakeFile("C:\\zeta\\Pictoro.Dat", "\x1F\x56");
+    MakeFile("C:\\Alpha\\Pictoro.Dat", std::string("\0s", 2));
+    MakeFile("C:\\Newer\\Pictoro.Dat", "\x03");
     MakeFile("C:\\Empty\\Pictoro.Dat");
-    vw::MapDrive('E', hostRoot_ + "/E", platform::DriveRemovable);
-    MakeFile("E:\\Pictoro\\Pictoro.Dat", {0});
+    MapDrive('E', platform::DriveRemovable);
+    MakeFile("E:\\Pictoro\\Pictoro.Dat", std::string(1, '\0'));
     std::vector<int> percents;
     EXPECT_EQ(FindUpgradableDataFiles([&](std::uint8_t percent) { percents.push_back(percent); }),
               (std::vector<std::string>{"C:\\Alpha\\Pictoro.Dat", "C:\\zeta\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));

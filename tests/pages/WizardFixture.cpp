@@ -1,10 +1,6 @@
 #include "WizardFixture.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <algorithm>
 
 #include "pages/PNL_Disclaimer.h"
 #include "pages/PNL_Install.h"
@@ -20,17 +16,12 @@
 #include "toolkit/FileCtrl.h"
 #include "toolkit/headless/HeadlessUI.h"
 
-namespace fs = std::filesystem;
 namespace vw = platform::headless;
 
 void WizardTest::SetUp() {
-    char pattern[] = "/tmp/pages-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    hostRoot_ = pattern;
-    vw::Reset();
+    VirtualDriveTest::SetUp();
     headless::Reset();
-    vw::MapDrive('C', hostRoot_ + "/C", platform::DriveFixed);
-    vw::MapDrive('D', hostRoot_ + "/D", platform::DriveFixed);
+    MapDrive('D', platform::DriveFixed);
     vw::SetSpecialFolder(platform::CsidlProgramFiles, ProgramFiles);
     vw::SetSpecialFolder(platform::CsidlPrograms, StartMenuPrograms);
     vw::SetSpecialFolder(platform::CsidlDesktopDirectory, Desktop);
@@ -59,9 +50,7 @@ void WizardTest::TearDown() {
     delete Application;
     Application = nullptr;
     FormMain = nullptr;
-    vw::Reset();
-    std::error_code ignored;
-    fs::remove_all(hostRoot_, ignored);
+    VirtualDriveTest::TearDown();
 }
 
 TFramePanel* WizardTest::CurrentPage() const {
@@ -160,23 +149,4 @@ void WizardTest::GoToGoPage() {
     ClickControl(*Page<TPNLInstallChooseConnection>().rgConnection->Buttons().at(connectionItem_));
     ClickButton("&Next");
     RequirePage(PageName::PNLInstallGo);
-}
-
-void WizardTest::MakeDir(const std::string& windowsPath) const {
-    fs::create_directories(vw::HostPath(windowsPath));
-}
-
-void WizardTest::MakeFile(const std::string& windowsPath, const std::string& content) const {
-    fs::path host = vw::HostPath(windowsPath);
-    fs::create_directories(host.parent_path());
-    std::ofstream(host, std::ios::binary) << content;
-}
-
-bool WizardTest::Exists(const std::string& windowsPath) const {
-    return fs::exists(vw::HostPath(windowsPath));
-}
-
-std::string WizardTest::ReadFile(const std::string& windowsPath) const {
-    std::ifstream in(vw::HostPath(windowsPath), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }

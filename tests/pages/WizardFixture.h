@@ -9,12 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include "VirtualDrive.h"
 #include "shell/Form_Main.h"
 #include "toolkit/StdCtrls.h"
 
 class TFramePanel;
 
-class WizardTest : public ::testing::Test {
+class WizardTest : public VirtualDriveTest {
 protected:
     static constexpr const char* ProgramFiles = "C:\\Program Files";
     static constexpr const char* StartMenuPrograms = "C:\\Users\\Ann\\Start Menu\\Programs";
@@ -52,17 +53,8 @@ protected:
     void GoToConnectionPage();      // "PNLInstallChooseConnection"
     void GoToGoPage();              // "PNLInstallGo"
 
-    // Files on the virtual machine.
-    void MakeDir(const std::string& windowsPath) const;
-    void MakeFile(const std::string& windowsPath, const std::string& content) const;
-    bool Exists(const std::string& windowsPath) const;
-    std::string ReadFile(const std::string& windowsPath) const;
-
     bool desktopShortcut_ = true;
     std::string installDirTyped_;   // empty: the proposal is taken
     std::string downloadDirTyped_;  // likewise
     int connectionItem_ = 4;
-
-private:
-    std::string hostRoot_;
 };

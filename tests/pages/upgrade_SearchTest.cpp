@@ -1,7 +1,5 @@
 // The installed-copy search and the upgrade start page: what is found, what is refused, and
 // where the wizard goes from there.
-#include <filesystem>
-
 #include "engine/PNL_UpgradeFindDir.h"
 #include "pages/PNL_UpgradeStart.h"
 #include "platform/Platform.h"
@@ -41,8 +39,7 @@ protected:
 
     // A drive of another type with an installation on it.
     void MakeInstallationOnDrive(char letter, int driveType) {
-        std::filesystem::path host = std::filesystem::path(vw::HostPath("C:\\")).parent_path() / std::string(1, letter);
-        vw::MapDrive(letter, host.string(), driveType);
+        MapDrive(letter, driveType);
         MakeInstallation(std::string(1, letter) + ":\\Pictoro\\", 0);
     }
 };
