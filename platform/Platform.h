@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -98,7 +99,7 @@ public:
     void Save(const std::u16string& fileName, bool remember);
 private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 std::u16string AnsiToWide(const std::string& text); // through the ANSI code page

@@ -49,10 +49,10 @@ ShellLink::ShellLink()
 {
     if (std::int32_t failure = State().ShellLinkFailure)
         throw EOleSysError(OleErrorText(failure), failure);
-    impl_ = new Impl;
+    impl_ = std::make_unique<Impl>();
 }
 
-ShellLink::~ShellLink() { delete impl_; }
+ShellLink::~ShellLink() = default;
 
 void ShellLink::SetArguments(const std::string& arguments) { impl_->Arguments = arguments; }
 void ShellLink::SetDescription(const std::string& description) { impl_->Description = description; }

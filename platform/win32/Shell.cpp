@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/Platform.h"
+#include "platform/win32/ComPtr.h"
 
 namespace platform {
 
@@ -24,14 +25,6 @@ std::string SystemErrorText(HRESULT result)
     return text;
 }
 
-template <typename Interface>
-void ReleaseInterface(Interface*& object)
-{
-    if (object)
-        object->Release();
-    object = nullptr;
-}
-
 } // namespace
 
 std::int32_t SHGetFolderPathA(std::uintptr_t ownerWindow, int csidl, std::uint32_t flags, std::string& path)
@@ -44,33 +37,22 @@ std::int32_t SHGetFolderPathA(std::uintptr_t ownerWindow, int csidl, std::uint32
 }
 
 struct ShellLink::Impl {
-    IShellLinkA* Link = nullptr;
-    IPersistFile* File = nullptr;
-    ~Impl()
-    {
-        ReleaseInterface(File);
-        ReleaseInterface(Link);
-    }
+    ComPtr<IShellLinkA> Link;
+    ComPtr<IPersistFile> File;
 };
 
-ShellLink::ShellLink()
+ShellLink::ShellLink() : impl_(std::make_unique<Impl>())
 {
-    IUnknown* object = nullptr;
+    ComPtr<IUnknown> object;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                      IID_IUnknown, reinterpret_cast<void**>(&object));
+                                      IID_IUnknown, object.Out());
     if (FAILED(result))
         throw EOleSysError(SystemErrorText(result), result);
-    impl_ = new Impl;
-    bool offered = SUCCEEDED(object->QueryInterface(IID_IShellLinkA, reinterpret_cast<void**>(&impl_->Link))) &&
-                   SUCCEEDED(object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&impl_->File)));
-    object->Release();
-    if (!offered) {
-        delete impl_;
+    if (!object.Query(IID_IShellLinkA, impl_->Link) || !object.Query(IID_IPersistFile, impl_->File))
         throw EIntfCastError("Interface not supported");
-    }
 }
 
-ShellLink::~ShellLink() { delete impl_; }
+ShellLink::~ShellLink() = default;
 
 void ShellLink::SetArguments(const std::string& arguments) { impl_->Link->SetArguments(arguments.c_str()); }
 void ShellLink::SetDescription(const std::string& description) { impl_->Link->SetDescription(description.c_str()); }

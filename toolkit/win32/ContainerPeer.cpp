@@ -1,5 +1,6 @@
 #include "toolkit/Dispatch.h"
 #include "toolkit/win32/GdiCanvas.h"
+#include "toolkit/win32/GdiHandles.h"
 #include "toolkit/win32/WindowPeer.h"
 
 #include <windowsx.h>
@@ -147,20 +148,17 @@ void ContainerPeer::Paint() {
     RECT client;
     GetClientRect(hwnd_, &client);
     if (dirty.right > dirty.left && dirty.bottom > dirty.top) {
-        HDC buffer = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        HGDIOBJ old = SelectObject(buffer, bitmap);
+        MemoryDC buffer(dc);
+        GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+        SelectedObject selected(buffer.Get(), bitmap.Get());
         {
             const TRect dirtyRect = Rect(dirty.left, dirty.top, dirty.right, dirty.bottom);
-            GdiCanvas canvas(buffer);
+            GdiCanvas canvas(buffer.Get());
             canvas.SetViewport({0, 0}, dirtyRect);
             dispatch::PaintWindow(control_, canvas, dirtyRect);
         }
-        BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer, dirty.left,
-               dirty.top, SRCCOPY);
-        SelectObject(buffer, old);
-        DeleteObject(bitmap);
-        DeleteDC(buffer);
+        BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Get(),
+               dirty.left, dirty.top, SRCCOPY);
     }
     EndPaint(hwnd_, &paint);
 }

@@ -1,65 +1,74 @@
 #include "toolkit/win32/GdiCanvas.h"
 
 #include "toolkit/Backend.h"
+#include "toolkit/win32/GdiHandles.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace win32 {
 
 // One drawing call: the device context with the canvas's pen, brush and font selected.
+// The members end in reverse order: selections first, then the pen and brush, then the
+// device context.
 class GdiCanvas::Scope {
 public:
     static constexpr unsigned UsePen = 1, UseBrush = 2, UseFont = 4, Measure = 8;
 
-    Scope(GdiCanvas& canvas, unsigned use) : canvas_(canvas), dc_(canvas.Acquire((use & Measure) != 0)) {
-        if (!dc_) return;
+    Scope(GdiCanvas& canvas, unsigned use) : canvas_(canvas), dc_(canvas, (use & Measure) != 0) {
+        if (!Dc()) return;
         if (use & UsePen) SelectPen();
         if (use & UseBrush) SelectBrush();
         if (use & UseFont) SelectFont();
     }
-    ~Scope() {
-        if (!dc_) return;
-        if (oldPen_) SelectObject(dc_, oldPen_);
-        if (oldBrush_) SelectObject(dc_, oldBrush_);
-        if (oldFont_) SelectObject(dc_, oldFont_);
-        if (pen_) DeleteObject(pen_);
-        if (brush_) DeleteObject(brush_);
-        canvas_.Release(dc_);
-    }
-    Scope(const Scope&) = delete;
-    Scope& operator=(const Scope&) = delete;
 
-    HDC Dc() const { return dc_; }
-    HBRUSH Brush() const { return brush_; }
+    HDC Dc() const { return dc_.Get(); }
+    HBRUSH Brush() const { return brush_.Get(); }
 
 private:
+    // The canvas's device context, given back at the end.
+    class AcquiredDC {
+    public:
+        AcquiredDC(GdiCanvas& canvas, bool measuring) : canvas_(canvas), dc_(canvas.Acquire(measuring)) {}
+        ~AcquiredDC() {
+            if (dc_) canvas_.Release(dc_);
+        }
+        AcquiredDC(const AcquiredDC&) = delete;
+        AcquiredDC& operator=(const AcquiredDC&) = delete;
+        HDC Get() const { return dc_; }
+
+    private:
+        GdiCanvas& canvas_;
+        HDC dc_;
+    };
+
     void SelectPen() {
         if (canvas_.Pen.Style == psClear) {
-            oldPen_ = SelectObject(dc_, GetStockObject(NULL_PEN));
+            penSelected_.emplace(Dc(), GetStockObject(NULL_PEN));
             return;
         }
-        pen_ = CreatePen(PS_SOLID, 1, ToColorRef(canvas_.Pen.Color));
-        oldPen_ = SelectObject(dc_, pen_);
+        pen_ = GdiObject<HPEN>(CreatePen(PS_SOLID, 1, ToColorRef(canvas_.Pen.Color)));
+        penSelected_.emplace(Dc(), pen_.Get());
     }
     void SelectBrush() {
         if (canvas_.Brush.Style == bsClear) {
-            oldBrush_ = SelectObject(dc_, GetStockObject(NULL_BRUSH));
+            brushSelected_.emplace(Dc(), GetStockObject(NULL_BRUSH));
             return;
         }
-        brush_ = CreateSolidBrush(ToColorRef(canvas_.Brush.Color));
-        oldBrush_ = SelectObject(dc_, brush_);
+        brush_ = GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(canvas_.Brush.Color)));
+        brushSelected_.emplace(Dc(), brush_.Get());
     }
     void SelectFont() {
-        oldFont_ = SelectObject(dc_, FontHandle(canvas_.Font));
-        SetTextColor(dc_, ToColorRef(canvas_.Font.Color()));
-        SetBkMode(dc_, TRANSPARENT);
+        fontSelected_.emplace(Dc(), FontHandle(canvas_.Font));
+        SetTextColor(Dc(), ToColorRef(canvas_.Font.Color()));
+        SetBkMode(Dc(), TRANSPARENT);
     }
 
     GdiCanvas& canvas_;
-    HDC dc_;
-    HPEN pen_ = nullptr;
-    HBRUSH brush_ = nullptr;
-    HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldFont_ = nullptr;
+    AcquiredDC dc_;
+    GdiObject<HPEN> pen_;
+    GdiObject<HBRUSH> brush_;
+    std::optional<SelectedObject> penSelected_, brushSelected_, fontSelected_;
 };
 
 void GdiCanvas::FillRect(const TRect& rect) {
@@ -117,9 +126,9 @@ void GdiCanvas::SetViewport(TPoint origin, const TRect& clipOnSurface) {
 
 void GdiCanvas::ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface) {
     SetViewportOrgEx(dc, origin.X, origin.Y, nullptr);
-    HRGN clip = CreateRectRgn(clipOnSurface.Left, clipOnSurface.Top, clipOnSurface.Right, clipOnSurface.Bottom);
-    SelectClipRgn(dc, clip);
-    DeleteObject(clip);
+    const TRect& c = clipOnSurface;
+    GdiObject<HRGN> clip(CreateRectRgn(c.Left, c.Top, c.Right, c.Bottom));
+    SelectClipRgn(dc, clip.Get());   // the device context keeps a copy
 }
 
 namespace {
@@ -149,24 +158,21 @@ void GdiCanvas::Blit(const TRect& target, const TBitmap& bitmap) {
     Scope scope(*this, 0);
     HDC dc = scope.Dc();
     if (!dc) return;
-    HBITMAP dib = MakeDib(dc, bitmap);
+    GdiObject<HBITMAP> dib(MakeDib(dc, bitmap));
     if (!dib) return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, dib);
+    MemoryDC source(dc);
+    SelectedObject selected(source.Get(), dib.Get());
     const int w = bitmap.Width(), h = bitmap.Height();
     if (bitmap.Transparent) {
-        TransparentBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source, 0, 0, w, h,
+        TransparentBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source.Get(), 0, 0, w, h,
                        ToColorRef(bitmap.TransparentColor()));
     } else if (target.Width() == w && target.Height() == h) {
-        BitBlt(dc, target.Left, target.Top, w, h, source, 0, 0, SRCCOPY);
+        BitBlt(dc, target.Left, target.Top, w, h, source.Get(), 0, 0, SRCCOPY);
     } else {
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source, 0, 0, w, h, SRCCOPY);
+        StretchBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source.Get(), 0, 0, w, h, SRCCOPY);
     }
-    SelectObject(source, old);
-    DeleteDC(source);
-    DeleteObject(dib);
 }
 
 // ---- DirectCanvas ----

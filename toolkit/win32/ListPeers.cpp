@@ -1,4 +1,5 @@
 #include "toolkit/win32/NativePeers.h"
+#include "toolkit/win32/GdiHandles.h"
 
 namespace win32 {
 
@@ -152,13 +153,14 @@ bool DirectoryListPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     const int x = area.left + 2 + int(item.itemData) * LevelIndent;
     DrawFolder(dc, x, (area.top + area.bottom - 11) / 2, IsOpenFolder(index));
 
-    HGDIOBJ oldFont = SelectObject(dc, FontHandle(control_.Font()));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ToColorRef(control_.Font().Color()));
-    RECT text{x + FolderWidth + 2, area.top, area.right, area.bottom};
-    const std::string& name = list_.Items()[size_t(index)];
-    DrawTextA(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
+    {
+        SelectedObject font(dc, FontHandle(control_.Font()));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ToColorRef(control_.Font().Color()));
+        RECT text{x + FolderWidth + 2, area.top, area.right, area.bottom};
+        const std::string& name = list_.Items()[size_t(index)];
+        DrawTextA(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &area);
     return true;
 }
