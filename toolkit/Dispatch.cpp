@@ -3,7 +3,7 @@
 
 #include "toolkit/DispatchState.h"
 #include "toolkit/Forms.h"
-#include "toolkit/RasterCanvas.h"
+#include "toolkit/headless/RasterCanvas.h"
 
 namespace dispatch {
 namespace {

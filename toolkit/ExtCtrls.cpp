@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/Backend.h"
-#include "toolkit/BitmapFont.h"
+#include "toolkit/headless/BitmapFont.h"
 #include "toolkit/Forms.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/Backend.h"
-#include "toolkit/RasterCanvas.h"
+#include "toolkit/headless/RasterCanvas.h"
 
 TColor ColorToRGB(TColor color) {
     if (color & clSystemColor) return backend::SystemColor(int(color & 0xFF));

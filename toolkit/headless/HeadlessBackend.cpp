@@ -6,7 +6,7 @@
 #include "toolkit/Backend.h"
 #include "toolkit/Classes.h"
 #include "toolkit/Forms.h"
-#include "toolkit/RasterCanvas.h"
+#include "toolkit/headless/RasterCanvas.h"
 #include "toolkit/headless/HeadlessState.h"
 
 namespace headless {

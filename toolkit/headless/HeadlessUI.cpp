@@ -4,7 +4,7 @@
 #include "toolkit/Dispatch.h"
 #include "toolkit/DispatchState.h"
 #include "toolkit/FileCtrl.h"
-#include "toolkit/RasterCanvas.h"
+#include "toolkit/headless/RasterCanvas.h"
 #include "toolkit/headless/HeadlessState.h"
 
 namespace headless {

@@ -1,5 +1,5 @@
 // DrawTextA-style line layout.
-#include "toolkit/TextLayout.h"
+#include "toolkit/headless/TextLayout.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Glyph design and rendering of the built-in bitmap font.
-#include "toolkit/BitmapFont.h"
+#include "toolkit/headless/BitmapFont.h"
 
 #include <algorithm>
 #include <cmath>

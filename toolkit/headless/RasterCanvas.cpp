@@ -1,11 +1,11 @@
 // Software rasterisation with GDI semantics.
-#include "toolkit/RasterCanvas.h"
+#include "toolkit/headless/RasterCanvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "toolkit/TextLayout.h"
+#include "toolkit/headless/TextLayout.h"
 
 TRect IntersectRects(const TRect& a, const TRect& b) {
     TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/BitmapFont.h"
+#include "toolkit/headless/BitmapFont.h"
 
 struct TextLine {
     std::string Text;
