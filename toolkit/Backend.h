@@ -27,6 +27,10 @@ namespace backend {
 std::unique_ptr<TControlPeer> CreatePeer(TWinControl& control);
 // A canvas that paints at once on the parent window's surface at the control's place.
 std::unique_ptr<TCanvas> CreateDirectCanvas(TGraphicControl& control);
+// A canvas that paints into the bitmap's pixels.
+std::unique_ptr<TCanvas> CreateBitmapCanvas(TBitmap& bitmap);
+// A canvas that only measures text, as the screen shows it.
+std::unique_ptr<TCanvas> CreateMeasuringCanvas();
 
 TColor SystemColor(int index);                  // red, green and blue of a system colour
 TSize ScreenSize();

@@ -3,7 +3,6 @@
 
 #include "toolkit/DispatchState.h"
 #include "toolkit/Forms.h"
-#include "toolkit/headless/RasterCanvas.h"
 
 namespace dispatch {
 namespace {

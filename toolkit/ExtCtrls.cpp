@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "toolkit/Backend.h"
-#include "toolkit/headless/BitmapFont.h"
 #include "toolkit/Forms.h"
 
 namespace {
@@ -159,7 +158,9 @@ void TRadioGroup::ArrangeButtons() {
     if (buttons_.empty()) return;
     const int columns = std::max(1, Columns);
     const int perColumn = (int(buttons_.size()) + columns - 1) / columns;
-    const int textHeight = bitmapfont::MetricsOf(Font()).LineHeight;
+    const std::unique_ptr<TCanvas> measure = backend::CreateMeasuringCanvas();
+    measure->Font.Assign(Font());
+    const int textHeight = measure->TextHeight("Hg");
     const int room = Height() - textHeight - 5;
     const int buttonHeight = room / perColumn;
     const int topMargin = textHeight + 1 + (room % perColumn) / 2;

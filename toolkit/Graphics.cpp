@@ -4,7 +4,13 @@
 #include <algorithm>
 
 #include "toolkit/Backend.h"
-#include "toolkit/headless/RasterCanvas.h"
+
+TRect IntersectRects(const TRect& a, const TRect& b) {
+    TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+    if (r.Right < r.Left) r.Right = r.Left;
+    if (r.Bottom < r.Top) r.Bottom = r.Top;
+    return r;
+}
 
 TColor ColorToRGB(TColor color) {
     if (color & clSystemColor) return backend::SystemColor(int(color & 0xFF));
@@ -106,7 +112,7 @@ TColor TBitmap::TransparentColor() const {
 }
 
 TCanvas& TBitmap::Canvas() {
-    if (!canvas_) canvas_ = std::make_unique<RasterCanvas>(*this);
+    if (!canvas_) canvas_ = backend::CreateBitmapCanvas(*this);
     return *canvas_;
 }
 

@@ -75,6 +75,8 @@ struct TRect {
 };
 inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
 inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+// The part that both rectangles cover; empty (but placed) when they do not meet.
+TRect IntersectRects(const TRect& a, const TRect& b);
 
 // ---- Fonts, pens, brushes ----
 using TFontStyles = std::uint8_t;
@@ -159,13 +161,12 @@ public:
     TColor TransparentColorValue = clDefault;  // clDefault: take the bottom-left pixel
     TColor TransparentColor() const;
 
-    // A canvas that paints into this bitmap (a software raster).
+    // A canvas that paints into this bitmap, made by the backend.
     TCanvas& Canvas();
 
     bool LoadFromJpeg(const unsigned char* data, std::size_t size);  // false if it cannot be decoded
     bool LoadFromBmp(const unsigned char* data, std::size_t size);   // 1, 4, 8, 24 and 32 bpp, uncompressed
     bool LoadFromIco(const unsigned char* data, std::size_t size);   // the first image; its mask makes it transparent
-    bool SaveToPng(const std::string& hostPath) const;               // for tests and screenshots
 
 private:
     int width_ = 0, height_ = 0;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks on the built Windows programs: the product is a 32-bit GUI program, the win64 build
-# a 64-bit one, both import only from DLLs that every Windows has, and both carry the version
-# resource and the manifest. Prints PASS or FAIL per check and "N passed, N failed".
+# a 64-bit one, both import only from DLLs that every Windows has, both carry the version
+# resource and the manifest, and neither links the headless test renderer. Prints PASS or FAIL per check and "N passed, N failed".
 #   tests/build/checks.sh [WIN32_BUILD_DIR WIN64_BUILD_DIR]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 win32_exe=${1:-$root/build/win32}/Install_Pictoro.exe
+win32_dir=${1:-$root/build/win32}
+win64_dir=${2:-$root/build/win64}
 win64_exe=${2:-$root/build/win64}/Install_Pictoro.exe
 
 system_dlls="KERNEL32 USER32 GDI32 ADVAPI32 SHELL32 SHFOLDER OLE32 OLEAUT32 COMCTL32 COMDLG32 MSVCRT MSIMG32"
@@ -60,12 +62,28 @@ carries_resources() {
   grep -qaF 'Microsoft.Windows.Common-Controls' "$exe" || { echo "no Common Controls 6 dependency"; return 1; }
 }
 
+# NM BUILD_DIR: the libraries the program is linked from hold no symbol of the raster canvas,
+# the bitmap font, the text layout or the PNG writer. The libraries keep their symbols when
+# the program itself is stripped.
+links_no_test_renderer() {
+  local nm=$1 dir=$2 library found=0
+  for library in "$dir/toolkit/libpictoro_toolkit.a" "$dir/libpictoro_system.a"; do
+    [ -f "$library" ] || { echo "$library not built"; return 1; }
+    if "$nm" -C "$library" | grep -E ' [TtDdRrBb] .*(RasterCanvas|bitmapfont::|LayoutText|SaveToPng)'; then
+      found=1
+    fi
+  done
+  return $found
+}
+
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
 check "win32 exe imports only system DLLs" imports_only_system_dlls i686-w64-mingw32-objdump "$win32_exe"
 check "win64 exe imports only system DLLs" imports_only_system_dlls x86_64-w64-mingw32-objdump "$win64_exe"
 check "win32 exe carries version and manifest" carries_resources "$win32_exe"
 check "win64 exe carries version and manifest" carries_resources "$win64_exe"
+check "win32 build links no test renderer" links_no_test_renderer i686-w64-mingw32-nm "$win32_dir"
+check "win64 build links no test renderer" links_no_test_renderer x86_64-w64-mingw32-nm "$win64_dir"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

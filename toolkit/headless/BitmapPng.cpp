@@ -1,8 +1,8 @@
-// TBitmap as a PNG file: RGB, stored (uncompressed) deflate blocks.
+// A bitmap as a PNG file: RGB, stored (uncompressed) deflate blocks.
 #include <array>
 #include <fstream>
 
-#include "toolkit/Graphics.h"
+#include "toolkit/headless/HeadlessUI.h"
 
 namespace {
 
@@ -63,21 +63,22 @@ std::vector<unsigned char> StoredZlib(const std::vector<unsigned char>& raw) {
 
 } // namespace
 
-bool TBitmap::SaveToPng(const std::string& hostPath) const {
+bool headless::SaveToPng(const TBitmap& bitmap, const std::string& hostPath) {
+    const int width = bitmap.Width(), height = bitmap.Height();
     std::vector<unsigned char> raw;
-    raw.reserve(std::size_t(height_) * (std::size_t(width_) * 3 + 1));
-    for (int y = 0; y < height_; ++y) {
+    raw.reserve(std::size_t(height) * (std::size_t(width) * 3 + 1));
+    for (int y = 0; y < height; ++y) {
         raw.push_back(0);   // no filter
-        for (int x = 0; x < width_; ++x) {
-            const TColor c = Pixel(x, y);
+        for (int x = 0; x < width; ++x) {
+            const TColor c = bitmap.Pixel(x, y);
             raw.push_back(GetRValue(c));
             raw.push_back(GetGValue(c));
             raw.push_back(GetBValue(c));
         }
     }
     std::vector<unsigned char> header;
-    PutU32(header, std::uint32_t(width_));
-    PutU32(header, std::uint32_t(height_));
+    PutU32(header, std::uint32_t(width));
+    PutU32(header, std::uint32_t(height));
     header.insert(header.end(), {8, 2, 0, 0, 0});   // 8 bits, RGB, deflate, no filter choice, no interlace
     std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutChunk(file, "IHDR", header);

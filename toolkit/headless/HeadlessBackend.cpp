@@ -86,6 +86,10 @@ std::unique_ptr<TControlPeer> CreatePeer(TWinControl&) { return std::make_unique
 
 std::unique_ptr<TCanvas> CreateDirectCanvas(TGraphicControl&) { return std::make_unique<headless::ScratchCanvas>(); }
 
+std::unique_ptr<TCanvas> CreateBitmapCanvas(TBitmap& bitmap) { return std::make_unique<RasterCanvas>(bitmap); }
+
+std::unique_ptr<TCanvas> CreateMeasuringCanvas() { return std::make_unique<headless::ScratchCanvas>(); }
+
 // The classic Windows scheme.
 TColor SystemColor(int index) {
     switch (index) {

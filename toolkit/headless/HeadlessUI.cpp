@@ -123,7 +123,7 @@ TBitmap Screenshot(TForm& form) {
     return shot;
 }
 
-bool SaveScreenshot(TForm& form, const std::string& hostPath) { return Screenshot(form).SaveToPng(hostPath); }
+bool SaveScreenshot(TForm& form, const std::string& hostPath) { return SaveToPng(Screenshot(form), hostPath); }
 
 const std::vector<RecordedBox>& MessageBoxes() { return TheState().Boxes; }
 

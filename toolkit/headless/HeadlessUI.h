@@ -15,6 +15,8 @@ void Reset();                                   // forgets boxes, queued input, 
 // The form as it shows now (its client area), painted from the model.
 TBitmap Screenshot(TForm& form);
 bool SaveScreenshot(TForm& form, const std::string& hostPath);
+// The bitmap as an RGB PNG file; false if it cannot be written.
+bool SaveToPng(const TBitmap& bitmap, const std::string& hostPath);
 
 struct RecordedBox {
     std::string Text, Caption;

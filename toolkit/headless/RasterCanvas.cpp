@@ -7,13 +7,6 @@
 
 #include "toolkit/headless/TextLayout.h"
 
-TRect IntersectRects(const TRect& a, const TRect& b) {
-    TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
-    if (r.Right < r.Left) r.Right = r.Left;
-    if (r.Bottom < r.Top) r.Bottom = r.Top;
-    return r;
-}
-
 void RasterCanvas::SetViewport(TPoint origin, const TRect& clipOnSurface) {
     origin_ = origin;
     clip_ = clipOnSurface;

@@ -34,5 +34,3 @@ private:
     TPoint origin_;
     TRect clip_{-1000000, -1000000, 1000000, 1000000};
 };
-
-TRect IntersectRects(const TRect& a, const TRect& b);

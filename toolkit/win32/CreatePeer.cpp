@@ -31,3 +31,11 @@ std::unique_ptr<TControlPeer> backend::CreatePeer(TWinControl& control) {
 std::unique_ptr<TCanvas> backend::CreateDirectCanvas(TGraphicControl& control) {
     return std::make_unique<win32::DirectCanvas>(control);
 }
+
+std::unique_ptr<TCanvas> backend::CreateBitmapCanvas(TBitmap& bitmap) {
+    return std::make_unique<win32::BitmapCanvas>(bitmap);
+}
+
+std::unique_ptr<TCanvas> backend::CreateMeasuringCanvas() {
+    return std::make_unique<win32::ScreenCanvas>();
+}

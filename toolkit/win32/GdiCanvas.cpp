@@ -133,8 +133,13 @@ void GdiCanvas::ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface)
 
 namespace {
 
-// A 32-bit top-down DIB section holding the bitmap's pixels.
-HBITMAP MakeDib(HDC dc, const TBitmap& bitmap) {
+// 0x00BBGGRR to the DIB's 0x00RRGGBB and back.
+std::uint32_t SwapRedAndBlue(std::uint32_t c) {
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+// A 32-bit top-down DIB section holding the bitmap's pixels; bits gets its pixel memory.
+HBITMAP MakeDib(HDC dc, const TBitmap& bitmap, std::uint32_t** bits = nullptr) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = bitmap.Width();
@@ -142,12 +147,12 @@ HBITMAP MakeDib(HDC dc, const TBitmap& bitmap) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    void* memory = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
     if (!dib) return nullptr;
-    auto* out = static_cast<std::uint32_t*>(bits);
-    for (TColor c : bitmap.Pixels())   // 0x00BBGGRR to the DIB's 0x00RRGGBB
-        *out++ = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    auto* out = static_cast<std::uint32_t*>(memory);
+    if (bits) *bits = out;
+    for (TColor c : bitmap.Pixels()) *out++ = SwapRedAndBlue(c);
     return dib;
 }
 
@@ -173,6 +178,40 @@ void GdiCanvas::Blit(const TRect& target, const TBitmap& bitmap) {
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source.Get(), 0, 0, w, h, SRCCOPY);
     }
+}
+
+// ---- BitmapCanvas ----
+
+// The DIB of one call, selected into a memory device context; they end in reverse order.
+struct BitmapCanvas::Surface {
+    explicit Surface(const TBitmap& bitmap) : dc(nullptr), dib(MakeDib(dc.Get(), bitmap, &bits)) {
+        if (dib) selected.emplace(dc.Get(), dib.Get());
+    }
+    MemoryDC dc;
+    std::uint32_t* bits = nullptr;
+    GdiObject<HBITMAP> dib;
+    std::optional<SelectedObject> selected;
+};
+
+BitmapCanvas::BitmapCanvas(TBitmap& bitmap) : bitmap_(bitmap) {}
+
+BitmapCanvas::~BitmapCanvas() = default;
+
+HDC BitmapCanvas::Acquire(bool /*measuring*/) {
+    surface_ = std::make_unique<Surface>(bitmap_);
+    if (!surface_->dib) {
+        surface_.reset();
+        return nullptr;
+    }
+    return surface_->dc.Get();
+}
+
+void BitmapCanvas::Release(HDC) {
+    GdiFlush();
+    const std::uint32_t* in = surface_->bits;
+    for (int y = 0; y < bitmap_.Height(); ++y)
+        for (int x = 0; x < bitmap_.Width(); ++x) bitmap_.SetPixel(x, y, SwapRedAndBlue(*in++));
+    surface_.reset();
 }
 
 // ---- DirectCanvas ----

@@ -1,6 +1,8 @@
 // The canvas on a GDI device context: every call takes Pen, Brush and Font as they are.
 #pragma once
 
+#include <memory>
+
 #include "toolkit/Controls.h"
 #include "toolkit/win32/Win32Common.h"
 
@@ -47,6 +49,30 @@ private:
     HWND Surface() const;
     TGraphicControl& control_;
     HWND acquiredFrom_ = nullptr;
+};
+
+// Paints into a TBitmap: each call draws on a DIB section holding a copy of its pixels,
+// which are then copied back.
+class BitmapCanvas : public GdiCanvas {
+public:
+    explicit BitmapCanvas(TBitmap& bitmap);
+    ~BitmapCanvas() override;
+
+protected:
+    HDC Acquire(bool measuring) override;
+    void Release(HDC dc) override;
+
+private:
+    struct Surface;
+    TBitmap& bitmap_;
+    std::unique_ptr<Surface> surface_;
+};
+
+// Measures on the screen's device context and draws nothing.
+class ScreenCanvas : public GdiCanvas {
+protected:
+    HDC Acquire(bool measuring) override { return measuring ? GetDC(nullptr) : nullptr; }
+    void Release(HDC dc) override { ReleaseDC(nullptr, dc); }
 };
 
 } // namespace win32
