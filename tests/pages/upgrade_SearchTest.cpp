@@ -1,5 +1,7 @@
 // The installed-copy search and the upgrade start page: what is found, what is refused, and
 // where the wizard goes from there.
+#include <filesystem>
+
 #include "engine/PNL_UpgradeFindDir.h"
 #include "pages/PNL_UpgradeStart.h"
 #include "platform/Platform.h"
@@ -91,7 +93,7 @@ TEST_F(UpgradeSearch, StrangeEntriesOnTheDisksLeaveExactlyTheUsableCopies) {
 
     StartSearch();
     EXPECT_TRUE(TakeNotices().empty());
-    ASSERT_EQ(CurrentPageName(), "PNLUpgradeStart");
+    ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
     EXPECT_EQ(FoundDataFiles, (std::vector<std::string>{"C:\\Good\\Pictoro.Dat", "C:\\Huge\\Pictoro.Dat",
                                                         "C:\\Loop\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));
 }
