@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks on the built Windows programs: the product is a 32-bit GUI program, the win64 build
-# a 64-bit one, both import only from DLLs that every Windows has, both carry the version
-# resource and the manifest, and neither links the headless test renderer. Prints PASS or FAIL per check and "N passed, N failed".
+# a 64-bit one, both import only from KnownDLLs (so a DLL planted beside the program is never
+# loaded), both carry the version resource and the manifest, and neither links the headless
+# test renderer. Prints PASS or FAIL per check and "N passed, N failed".
 #   tests/build/checks.sh [WIN32_BUILD_DIR WIN64_BUILD_DIR]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -9,8 +10,6 @@ win32_exe=${1:-$root/build/win32}/Install_Pictoro.exe
 win32_dir=${1:-$root/build/win32}
 win64_dir=${2:-$root/build/win64}
 win64_exe=${2:-$root/build/win64}/Install_Pictoro.exe
-
-system_dlls="KERNEL32 USER32 GDI32 ADVAPI32 SHELL32 SHFOLDER OLE32 OLEAUT32 COMCTL32 COMDLG32 MSVCRT MSIMG32"
 
 passed=0 failed=0
 check() {  # NAME COMMAND...
@@ -35,14 +34,31 @@ is_program() {
   grep -qE '^Subsystem[[:space:]]+00000002' <<<"$dump" || { echo "not a Windows GUI program"; return 1; }
 }
 
-# OBJDUMP EXE: every imported DLL is on the list of system DLLs.
-imports_only_system_dlls() {
-  local objdump=$1 exe=$2 dll bad=0
+# Static imports are resolved from the program's own folder first, before its first line runs,
+# unless the DLL is a KnownDLL: those are always mapped from the system folder. These are the
+# values that the key HKLM\System\CurrentControlSet\Control\Session Manager\KnownDLLs holds
+# on every Windows from 7 to 11 (Microsoft Learn, "Dynamic-link library search order", names the
+# key; the list here is what the key of each released system has in common). SHFOLDER, MSIMG32
+# and UXTHEME are not KnownDLLs. COMCTL32 is not one either, but the manifest's Common-Controls
+# dependency binds it side by side, which the loader resolves before the program's folder.
+known_dlls="ADVAPI32 CLBCATQ COMDLG32 GDI32 IMAGEHLP IMM32 KERNEL32 MSCTF MSVCRT NORMALIZ NSI
+            OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST SETUPAPI SHELL32 SHLWAPI USER32 WLDAP32 WS2_32"
+
+# OBJDUMP EXE: every statically imported DLL is a KnownDLL, or COMCTL32 bound by the manifest;
+# there are no delay imports (those load by the search path, from the program's folder too).
+imports_only_known_dlls() {
+  local objdump=$1 exe=$2 dump dll bad=0
   [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  dump=$(headers "$objdump" "$exe") || return 1
   while read -r dll; do
-    dll=${dll^^}
-    [[ " $system_dlls " == *" ${dll%.DLL} "* ]] || { echo "imports $dll"; bad=1; }
-  done < <(headers "$objdump" "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    dll=${dll^^} dll=${dll%.DLL}
+    if [ "$dll" = COMCTL32 ]; then
+      grep -qaF 'Microsoft.Windows.Common-Controls' "$exe" || { echo "imports COMCTL32 without the manifest binding it"; bad=1; }
+    elif [[ " ${known_dlls//$'\n'/ } " != *" $dll "* ]]; then
+      echo "imports $dll.DLL, which is no KnownDLL"; bad=1
+    fi
+  done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$dump")
+  grep -qE '^Entry d [0-9a-f]+ 0+ Delay Import Directory' <<<"$dump" || { echo "has delay imports"; bad=1; }
   return $bad
 }
 
@@ -78,8 +94,8 @@ links_no_test_renderer() {
 
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
-check "win32 exe imports only system DLLs" imports_only_system_dlls i686-w64-mingw32-objdump "$win32_exe"
-check "win64 exe imports only system DLLs" imports_only_system_dlls x86_64-w64-mingw32-objdump "$win64_exe"
+check "win32 exe imports only KnownDLLs" imports_only_known_dlls i686-w64-mingw32-objdump "$win32_exe"
+check "win64 exe imports only KnownDLLs" imports_only_known_dlls x86_64-w64-mingw32-objdump "$win64_exe"
 check "win32 exe carries version and manifest" carries_resources "$win32_exe"
 check "win64 exe carries version and manifest" carries_resources "$win64_exe"
 check "win32 build links no test renderer" links_no_test_renderer i686-w64-mingw32-nm "$win32_dir"

@@ -168,9 +168,9 @@ void GdiCanvas::Blit(const TRect& target, const TBitmap& bitmap) {
     MemoryDC source(dc);
     SelectedObject selected(source.Get(), dib.Get());
     const int w = bitmap.Width(), h = bitmap.Height();
-    if (bitmap.Transparent) {
-        TransparentBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source.Get(), 0, 0, w, h,
-                       ToColorRef(bitmap.TransparentColor()));
+    if (bitmap.Transparent) {   // gdi32's own export: msimg32 is no KnownDLL, so it is not imported
+        GdiTransparentBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source.Get(), 0, 0, w, h,
+                          ToColorRef(bitmap.TransparentColor()));
     } else if (target.Width() == w && target.Height() == h) {
         BitBlt(dc, target.Left, target.Top, w, h, source.Get(), 0, 0, SRCCOPY);
     } else {

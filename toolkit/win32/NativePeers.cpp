@@ -10,7 +10,8 @@ namespace win32 {
 namespace {
 
 // Themed check boxes and radio buttons ignore the text colour; these draw classically so
-// the model's colours show. uxtheme comes from the system directory only.
+// the model's colours show. uxtheme is no KnownDLL: it is loaded by its full path in the
+// system directory, and its own imports are looked for there first.
 void UseClassicLook(HWND window) {
     // Typed by the SDK's declaration (WINAPI, __stdcall on i686); decltype imports nothing.
     using SetThemeCall = decltype(&::SetWindowTheme);
@@ -19,7 +20,7 @@ void UseClassicLook(HWND window) {
         const UINT length = GetSystemDirectoryA(path, MAX_PATH);
         if (length == 0 || length + 13 >= MAX_PATH) return nullptr;
         lstrcatA(path, "\\uxtheme.dll");
-        HMODULE module = LoadLibraryA(path);
+        HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module) return nullptr;
         return reinterpret_cast<SetThemeCall>(reinterpret_cast<void*>(GetProcAddress(module, "SetWindowTheme")));
     }();
