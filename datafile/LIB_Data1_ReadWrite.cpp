@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "datafile/LIB_RandomSource.h"
+#include "platform/Strings.h"
 
 std::string KeyTable;
 TLibData1_ReadWrite* DataWriter = nullptr;
@@ -44,9 +45,7 @@ std::string FoundByte(std::uint8_t b)
 std::string QuotedForMessage(const std::string& text)
 {
     constexpr std::size_t Shown = 24;
-    std::string shown;
-    for (const char c : text.substr(0, Shown))
-        shown += static_cast<std::uint8_t>(c) < 32 ? '?' : c;
+    const std::string shown = EscapedForMessage(text.substr(0, Shown));
     return "\"" + shown + (text.size() > Shown ? "...\"" : "\"");
 }
 

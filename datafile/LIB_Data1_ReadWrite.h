@@ -19,7 +19,8 @@ public:
     std::uint64_t Offset;
 };
 
-// A text from a file as an error message shows it: quoted, short, on one line.
+// A text from a file as an error message shows it: quoted, short, on one line, every byte
+// outside printable ASCII as \xNN.
 std::string QuotedForMessage(const std::string& text);
 
 class TLibData1_ReadWrite {

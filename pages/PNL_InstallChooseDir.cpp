@@ -1,6 +1,7 @@
 #include "pages/PNL_InstallChooseDir.h"
 
 #include "platform/Platform.h"
+#include "platform/Strings.h"
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
@@ -53,7 +54,7 @@ void TPnlInstallChooseDir::BtnNextClick(TObject*) {
     InstallDir = CheckedEditText();
     if (InstallDir.back() != '\\') InstallDir += '\\';
     if (platform::FileExists(InstallDir + "Pictoro.Dat"))
-        throw Exception("Cannot install Pictoro in " + InstallDir + "\r" +
+        throw Exception("Cannot install Pictoro in " + EscapedForMessage(InstallDir, THighBytes::Kept) + "\r" +
                         "because it already exists there. You can:\r"
                         "- Delete it or uninstall it first, \r"
                         "- Go back and choose upgrade instead of install.");

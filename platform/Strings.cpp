@@ -24,3 +24,20 @@ std::string Trim(const std::string& text)
         --last;
     return text.substr(first, last - first);
 }
+
+std::string EscapedForMessage(const std::string& text, THighBytes highBytes)
+{
+    static const char Digits[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= ' ' && b <= '~') || (b >= 128 && highBytes == THighBytes::Kept)) {
+            escaped += c;
+        } else {
+            escaped += "\\x";
+            escaped += Digits[b >> 4];
+            escaped += Digits[b & 15];
+        }
+    }
+    return escaped;
+}

@@ -6,6 +6,7 @@
 
 #include "datafile/LIB_DataFileReader.h"
 #include "datafile/LIB_RandomSource.h"
+#include "datafile/LIB_TextPacker.h"
 #include "datafile/PB_Pictoro_DAT.h"
 
 namespace {
@@ -34,6 +35,34 @@ protected:
             EXPECT_NE(std::string(e.what()).find("expected "), std::string::npos) << e.what();
             return false;
         }
+    }
+
+    // A file laid out as the installer writes one, up to the name of its first setting; it
+    // ends there, before the setting's value.
+    static std::string CutAfterFirstSettingName(const std::string& name)
+    {
+        return Written([&](auto& file, auto& writer) {
+            writer.WriteByte(file, 0);
+            const std::string seed(900, 'A');
+            writer.WriteKeySeed(file, seed);
+            KeyTable = DeriveKeyTable(seed);
+            for (int n = 0; n < 4; ++n)
+                writer.WriteString(file, "C:\\");
+            writer.WriteMarker(file, 43);
+            writer.WriteInteger(file, 20);
+            writer.WriteInteger(file, 0);
+            writer.WriteMarker(file, 11);
+            writer.WriteMarker(file, 203);
+            for (int n = 0; n < 4; ++n)
+                writer.WriteRawString(file, PackText("x"));
+            for (int n = 0; n < 3; ++n)
+                writer.WriteInteger(file, 0);
+            writer.WriteDateTime(file, 0);
+            writer.WriteDateTime(file, 0);
+            writer.WriteInteger(file, 0);
+            writer.WriteMarker(file, 203);
+            writer.WriteString(file, name);
+        });
     }
 
     std::string intact_;
@@ -90,4 +119,17 @@ TEST_F(DamagedFile, RandomAndForeignBytesAreRefused)
     }
     EXPECT_FALSE(Parses("MZ\x90"));
     EXPECT_FALSE(Parses(std::string("\x1f\x55") + intact_.substr(2)));   // version 1: another layout
+}
+
+TEST_F(DamagedFile, BytesQuotedFromTheFileShowAsHexAndTheMessageStaysOneLine)
+{
+    const std::string bytes = CutAfterFirstSettingName(std::string("Key\x1B[31m\r\n\0", 11));
+    PutHostBytes(Damaged, bytes);
+    try {
+        ReadDataFile(Damaged);
+        FAIL() << "a file without the value of its setting parsed";
+    } catch (const EDataFileFormat& e) {
+        EXPECT_EQ(e.Message, "expected the value of setting 1 \"Key\\x1B[31m\\x0D\\x0A\\x00\", found the end of "
+                             "the file at byte offset " + std::to_string(bytes.size()));
+    }
 }

@@ -113,6 +113,21 @@ TEST_F(DirectoryPages, DirectoryWithADataFileIsRefusedButStaysStored) {
     EXPECT_EQ(InstallDir, "D:\\Apps\\Pictoro\\");
 }
 
+// Windows refuses control characters in names, but not DEL.
+TEST_F(DirectoryPages, RefusalShowsDelOfTheDirectoryAsHexAndKeepsItsAnsiLetters) {
+    const std::string directory = "D:\\B\xFC" "cher\x7F\\Pictoro";
+    MakeFile(directory + "\\Pictoro.Dat", "x");
+    GoToChooseDirPage();
+    TypeInto(*Page<TPnlInstallChooseDir>().Edit1, directory);
+    ClickButton("&Next");
+    EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{
+                               "Install_Pictoro|Cannot install Pictoro in D:\\B\xFC" "cher\\x7F\\Pictoro\\\r"
+                               "because it already exists there. You can:\r"
+                               "- Delete it or uninstall it first, \r"
+                               "- Go back and choose upgrade instead of install."}));
+    EXPECT_EQ(InstallDir, directory + "\\");
+}
+
 TEST_F(DirectoryPages, InstallPageKeepsTheUsersStateOnLaterVisits) {
     MakeDir("C:\\Program Files\\Tools");
     GoToChooseDirPage();

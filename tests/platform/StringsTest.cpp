@@ -24,3 +24,12 @@ TEST(Strings, LocaleOrderIgnoresCaseAndPutsSymbolsBeforeDigitsBeforeLetters) {
     EXPECT_GT(platform::AnsiCompareText("B", "a"), 0);
     EXPECT_LT(platform::AnsiCompareText("ab", "abc"), 0);
 }
+
+TEST(Strings, EscapedForMessageShowsBytesOutsidePrintableAsciiAsHex) {
+    EXPECT_EQ(EscapedForMessage(std::string("a\x1B[2J\r\nb\0\x7F", 10)), "a\\x1B[2J\\x0D\\x0Ab\\x00\\x7F");
+    EXPECT_EQ(EscapedForMessage("C:\\Pictoro\\ ~!\"'"), "C:\\Pictoro\\ ~!\"'");   // backslashes stay
+    EXPECT_EQ(EscapedForMessage("B\xFC\x9B\x80"), "B\\xFC\\x9B\\x80");
+    // A message box shows bytes 128 to 255 as ANSI letters; control bytes are escaped still.
+    EXPECT_EQ(EscapedForMessage("B\xFC" "cher\t\x9B\x7F", THighBytes::Kept), "B\xFC" "cher\\x09\x9B\\x7F");
+    EXPECT_EQ(EscapedForMessage(""), "");
+}

@@ -6,7 +6,7 @@
 
 namespace {
 
-// A JSON string; bytes of 128 and above are taken as Latin-1.
+// A JSON string of printable ASCII; bytes of 128 and above are taken as Latin-1.
 std::string JsonString(const std::string& text)
 {
     std::string out = "\"";
@@ -15,7 +15,7 @@ std::string JsonString(const std::string& text)
         if (b == '"' || b == '\\') {
             out += '\\';
             out += c;
-        } else if (b < 32 || b >= 128) {
+        } else if (b < 32 || b >= 127) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", b);
             out += escaped;

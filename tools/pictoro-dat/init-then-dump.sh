@@ -48,6 +48,22 @@ check "a truncated file ends with exit 2" expect_exit 2 "$tool" dump "$work/cut.
 check "and one line naming the offset" \
     bash -c '[ "$(wc -l <"$1")" -eq 1 ] && grep -q "expected .* at byte offset 2000$" "$1"' _ "$work/err"
 
+one_line_with() {   # one_line_with TEXT FILE: FILE is one line that holds TEXT
+  [ "$(wc -l <"$2")" -eq 1 ] && grep -qF -- "$1" "$2"
+}
+odd=$work/$'cut\e[31m\n.dat'
+cp "$work/cut.dat" "$odd"
+check "a file name with control bytes ends with exit 2" expect_exit 2 "$tool" dump "$odd"
+check "and is shown with them as hex, on one line" one_line_with 'cut\x1B[31m\x0A.dat: ' "$work/err"
+check "command-line text is shown the same way" expect_exit 2 "$tool" init --install-dir 'C:\P' \
+    --download-dir 'D:\' --connection $'1\r\e]0;x\a' "$file"
+check "on one line before the usage" \
+    bash -c 'head -1 "$1" | grep -qF "not \"1\\x0D\\x1B]0;x\\x07\"" && sed -n 2p "$1" | grep -q ^usage:' _ "$work/err"
+check "init takes a directory with control bytes" expect_exit 0 "$tool" init --install-dir 'C:\P' \
+    --download-dir $'D:\e\x7f' --connection 1 "$work/odd.dat"
+check "dump shows them escaped" \
+    bash -c '"$1" dump "$2" | grep -qF "\"downloadDir\": \"D:\\u001b\\u007f\""' _ "$tool" "$work/odd.dat"
+
 printf 'GIF89a' >"$work/foreign.dat"
 check "a foreign file ends with exit 2" expect_exit 2 "$tool" dump "$work/foreign.dat"
 check "and says what was expected" grep -q 'expected format version 0, found version 71 at byte offset 0' "$work/err"

@@ -14,6 +14,7 @@
 #include "datafile/LIB_Data1_ReadWrite.h"
 #include "datafile/LIB_DataFileReader.h"
 #include "datafile/PB_Pictoro_DAT.h"
+#include "platform/Strings.h"
 
 namespace {
 
@@ -35,9 +36,16 @@ struct UsageError {
     std::string Message;
 };
 
+// One line on the error output; file names, command-line text and bytes quoted from a file
+// show every byte outside printable ASCII as \xNN.
+void Complain(const std::string& message)
+{
+    std::cerr << "pictoro-dat: " << EscapedForMessage(message) << "\n";
+}
+
 int Fail(const std::string& file, const std::string& message)
 {
-    std::cerr << "pictoro-dat: " << file << ": " << message << "\n";
+    Complain(file + ": " + message);
     return ExitFailed;
 }
 
@@ -139,7 +147,8 @@ int main(int argc, char** argv)
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& e) {
-        std::cerr << "pictoro-dat: " << e.Message << "\n" << Usage;
+        Complain(e.Message);
+        std::cerr << Usage;
         return ExitFailed;
     }
 }
