@@ -20,7 +20,7 @@ case $unit in
   *) usage ;;
 esac
 # Longer inputs only slow the run: the parse does on long lines what it does on short ones
-# (256 bytes reach the coverage of 2048 at eight times the speed), and a data file needs its key
+# (256 bytes reach the coverage of 2048, several times faster), and a data file needs its key
 # seed of 879 to 977 bytes and little else to hold every kind of record.
 case $target in
   commandline) max_len=256 ;;
