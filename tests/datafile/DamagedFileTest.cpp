@@ -39,7 +39,7 @@ protected:
 
     // A file laid out as the installer writes one, up to the name of its first setting; it
     // ends there, before the setting's value.
-    static std::string CutAfterFirstSettingName(const std::string& name)
+    std::string CutAfterFirstSettingName(const std::string& name)
     {
         return Written([&](auto& file, auto& writer) {
             writer.WriteByte(file, 0);
@@ -124,7 +124,7 @@ TEST_F(DamagedFile, RandomAndForeignBytesAreRefused)
 TEST_F(DamagedFile, BytesQuotedFromTheFileShowAsHexAndTheMessageStaysOneLine)
 {
     const std::string bytes = CutAfterFirstSettingName(std::string("Key\x1B[31m\r\n\0", 11));
-    PutHostBytes(Damaged, bytes);
+    MakeFile(Damaged, bytes);
     try {
         ReadDataFile(Damaged);
         FAIL() << "a file without the value of its setting parsed";
