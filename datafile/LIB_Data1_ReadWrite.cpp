@@ -1,7 +1,11 @@
 #include "datafile/LIB_Data1_ReadWrite.h"
 
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "datafile/LIB_RandomSource.h"
 #include "platform/Strings.h"
@@ -26,6 +30,20 @@ std::uint8_t Key(std::size_t index)
 {
     RequireKeyTable();
     return static_cast<std::uint8_t>(KeyTable[index]);
+}
+
+// A whole text in plain decimal notation: no blank or plus sign before it, no hexadecimal.
+bool ParseDecimal(const std::string& text, double& value)
+{
+    const std::size_t first = text.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (text.size() <= first || !(std::isdigit(static_cast<unsigned char>(text[first])) || text[first] == '.'))
+        return false;
+    if (text.compare(first, 2, "0x") == 0 || text.compare(first, 2, "0X") == 0)
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return errno != ERANGE && end == text.c_str() + text.size();
 }
 
 // Two length bytes hold at most 65,535; a longer text would wrap and corrupt what follows.
@@ -125,8 +143,8 @@ void TLibData1_ReadWrite::WriteInteger(platform::TextFile& file, std::int32_t va
 void TLibData1_ReadWrite::WriteFloat(platform::TextFile& file, double value)
 {
     char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
-    WriteString(file, std::string(text, result.ptr));
+    const int length = std::snprintf(text, sizeof text, "%.15g", value);
+    WriteString(file, std::string(text, std::size_t(length)));
 }
 
 void TLibData1_ReadWrite::WriteDateTime(platform::TextFile& file, double value)
@@ -212,8 +230,7 @@ double TLibData1_ReadWrite::ReadFloat(platform::TextFile& file)
     const std::uint64_t start = position_;
     const std::string text = ReadString(file);
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+    if (!ParseDecimal(text, value) || !std::isfinite(value))
         throw EDataFileFormat("the text " + QuotedForMessage(text), start);
     return value;
 }

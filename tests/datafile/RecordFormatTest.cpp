@@ -154,12 +154,18 @@ TEST_F(RecordFormat, NumbersThatAreNoNumbersAreRefused)
         writer.WriteString(file, "12a");
         writer.WriteString(file, "");
         writer.WriteString(file, "nan");
+        for (const char* text : {" 1", "+1", "0x10", "1e999", "1.5 ", "-", "."})
+            writer.WriteString(file, text);
+        writer.WriteString(file, "-.5e1");
     });
     KeyTable = IdentityKeyTable();
     Reading(bytes, [](auto& file, auto& reader) {
         EXPECT_THROW(reader.ReadInteger(file), EDataFileFormat);
         EXPECT_THROW(reader.ReadInteger(file), EDataFileFormat);
         EXPECT_THROW(reader.ReadFloat(file), EDataFileFormat);
+        for (int i = 0; i < 7; ++i)
+            EXPECT_THROW(reader.ReadFloat(file), EDataFileFormat) << i;
+        EXPECT_EQ(reader.ReadFloat(file), -5.0);
     });
 }
 
