@@ -14,7 +14,7 @@ e2e_begin pictures
 mkdir -p "$E2E_C/e2e/pixels"
 cp "$windows" "$E2E_C/e2e/picture_pixels.exe"
 # shellcheck disable=SC2086  # the picture names have no blanks
-( cd "$E2E_C/e2e" && timeout 120 "$E2E_WINE" 'C:\e2e\picture_pixels.exe' write pixels $pictures ) ||
+root_timeout 120 root_wine "$WINEPREFIX" -b "$E2E_OUT" -C "$E2E_C/e2e" -- 'C:\e2e\picture_pixels.exe' write pixels $pictures ||
   e2e_fail "the Windows decoder did not decode every picture"
 # shellcheck disable=SC2086
 "$native" compare "$E2E_C/e2e/pixels" $pictures || e2e_fail "the two decoders see different pictures"
