@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # The installer's start under Wine against a minimal Win32 program of the same compiler and
 # bitness (bench/MinimalWindow.cpp): the time from starting the process until its window is
-# visible, in alternating pairs; prints the median ratio of the pairs. Runs under Wine 10 in
-# the bench's Debian 13 root (made by scripts/setup).
-#   bench/start.sh BUILD_DIR [PAIRS]     (BUILD_DIR holds both programs, e.g. build/win32)
+# visible, in alternating pairs; prints the median ratio of the pairs.
+#   bench/start.sh BUILD_DIR [PAIRS]     (BUILD_DIR holds both programs, e.g. build/win64)
 set -euo pipefail
 build=$(cd "$1" && pwd)
 pairs=${2:-7}
 out=$build/bench-start
-source "$(dirname "$0")/../tests/e2e/root.sh"
-root_complete || { echo "bench: no Debian 13 root with Wine 10; run scripts/setup" >&2; exit 1; }
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+[ -x "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
+export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export WINEPREFIX=$out/prefix
-wineserver() { root_wineserver "$WINEPREFIX" "$@"; }
 
 display=150
 while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$(( display + 1 )); done
@@ -20,34 +20,33 @@ Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=":$display"
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  timeout 30 "$wineserver" -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
 for (( i = 0; i < 100; i++ )); do timeout 2 xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 rm -rf "$WINEPREFIX"
-root_timeout 240 root_wine "$WINEPREFIX" -- wineboot -i >"$out/wineboot.log" 2>&1
-wineserver -w
+timeout 240 "$wine" wineboot -i >"$out/wineboot.log" 2>&1
+timeout 60 "$wineserver" -w
 mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 cp "$build/Install_Pictoro.exe" "$build/minimal_window.exe" "$WINEPREFIX/drive_c/"
+"$wineserver" -p   # one server for every run, as on a running system
 
-# Milliseconds from the start of PROGRAM until a visible window has CAPTION. Every start
-# finds a wineserver running, as on a running system, and ends with everything it served.
+# Milliseconds from the start of PROGRAM until a visible window has CAPTION.
 start_ms() {  # PROGRAM CAPTION
   local begin end pid
-  wineserver -p
   begin=$(date +%s%N)
-  root_wine "$WINEPREFIX" -C "$WINEPREFIX/drive_c" -- "C:\\$1" >/dev/null 2>&1 &
+  ( cd "$WINEPREFIX/drive_c" && exec "$wine" "C:\\$1" ) >/dev/null 2>&1 &
   pid=$!
   until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { echo "$1 ended without a window" >&2; exit 1; }
   done
   end=$(date +%s%N)
-  wineserver -k 2>/dev/null || true
-  wineserver -w
+  kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  sleep 0.5
   echo $(( (end - begin) / 1000000 ))
 }
 
