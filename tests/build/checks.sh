@@ -92,19 +92,6 @@ links_no_test_renderer() {
   return $found
 }
 
-# The exe users download: stripped, and at most this many KiB beyond the application it carries.
-size_limit_kib=400
-
-# OBJDUMP EXE: no symbol table, the size within the limit.
-is_small() {
-  local objdump=$1 exe=$2 overhead
-  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
-  ! "$objdump" -f "$exe" | grep -q HAS_SYMS || { echo "not stripped"; return 1; }
-  overhead=$("$root/tests/build/exe-size.sh" "$exe") || return 1
-  (( overhead <= size_limit_kib * 1024 )) ||
-    { echo "$(( overhead / 1024 )) KiB beyond the payload, more than $size_limit_kib KiB"; return 1; }
-}
-
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
 check "win32 exe imports only KnownDLLs" imports_only_known_dlls i686-w64-mingw32-objdump "$win32_exe"
@@ -113,7 +100,6 @@ check "win32 exe carries version and manifest" carries_resources "$win32_exe"
 check "win64 exe carries version and manifest" carries_resources "$win64_exe"
 check "win32 build links no test renderer" links_no_test_renderer i686-w64-mingw32-nm "$win32_dir"
 check "win64 build links no test renderer" links_no_test_renderer x86_64-w64-mingw32-nm "$win64_dir"
-check "win32 exe is stripped and at most $size_limit_kib KiB beyond the payload" is_small i686-w64-mingw32-objdump "$win32_exe"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
