@@ -285,6 +285,17 @@ e2e_wait_box() {
   printf '%s\t%s\n' "$caption" "$text"
 }
 
+# Closes the open message box with Enter and waits until it is gone; WHAT names it.
+e2e_close_box() {
+  local i
+  e2e_key Return
+  for (( i = 0; i < 40; i++ )); do
+    [ -z "$(e2e_boxes)" ] && return 0
+    sleep 0.25
+  done
+  e2e_fail "the box $1 did not close"
+}
+
 # Clicks the middle of the visible control whose text is TEXT.
 e2e_click_control() {
   local line x y w h

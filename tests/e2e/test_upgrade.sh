@@ -34,16 +34,6 @@ next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
   e2e_screenshot "$3"
 }
 
-close_box() {
-  local i
-  e2e_key Return
-  for (( i = 0; i < 40; i++ )); do
-    [ -z "$(e2e_boxes)" ] && return 0
-    sleep 0.25
-  done
-  e2e_fail "the box did not close"
-}
-
 # The visible drop-down list: its handle, then its text.
 combo_line() { e2e_children | awk -F'\t' 'tolower($3) == "combobox" && $5 == 1 { print; exit }'; }
 
@@ -86,7 +76,7 @@ IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
 e2e_screenshot upgrade-none-4-notice
 e2e_expect_eq "notice caption" "Install_Pictoro" "$caption"
 e2e_expect_eq "notice text" "No installed Pictoro versions could be found,^Mor the found Pictoro versions are newer than^Mthe one in this installation. An upgrade is^Mnot possible." "$text"
-close_box
+e2e_close_box "of the notice"
 e2e_wait_page "Install or upgrade?"
 e2e_screenshot upgrade-none-5-back
 e2e_click $EXIT_X $BAR_Y

@@ -35,17 +35,12 @@ type_directory() {
 # Waits for the error box, checks caption and TEXT (carriage returns as ^M), saves a
 # screenshot NAME, closes it with Enter.
 expect_refusal() {
-  local expected=$1 name=$2 i caption text
+  local expected=$1 name=$2 caption text
   IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
   e2e_expect_eq "box caption" "Install_Pictoro" "$caption"
   e2e_expect_eq "box text" "$expected" "$text"
   e2e_screenshot "$name"
-  e2e_key Return
-  for (( i = 0; i < 40; i++ )); do
-    [ -z "$(e2e_boxes)" ] && return 0
-    sleep 0.25
-  done
-  e2e_fail "the box \"$expected\" did not close"
+  e2e_close_box "\"$expected\""
 }
 
 next_page() {  # BUTTON_X PAGE_HEADER SCREENSHOT
