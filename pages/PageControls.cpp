@@ -32,7 +32,7 @@ TImage* PlaceImage(TComponent* page, TWinControl* parent, const std::string& nam
                    int height, const std::string& pictureName) {
     TImage* image = PlaceControl<TImage>(page, parent, name, left, top, width, height);
     EmbeddedFile picture = EmbeddedResource(pictureName);
-    image->LoadJpeg(picture.Data, picture.Size);
+    image->SetJpeg(picture.Data, picture.Size);
     return image;
 }
 

@@ -17,6 +17,8 @@ public:
     TPageControl* PageControl() const { return pageControl_; }
     void SetPageControl(TPageControl* pageControl);
     bool TabVisible = true;
+    // A hidden sheet gets its windows when first shown: pages not yet visited cost nothing.
+    bool DefersPeer() const override { return !Visible(); }
 
 private:
     TPageControl* pageControl_ = nullptr;

@@ -81,7 +81,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (auto* self = dynamic_cast<TWinControl*>(this)) {
         if (parent->Peer()) {
             if (self->Peer()) self->Changed(TChange::Parent);
-            else self->CreatePeerIfNeeded();
+            else if (!self->DefersPeer()) self->CreatePeerIfNeeded();
         }
     } else {
         Invalidate();
@@ -98,8 +98,12 @@ TForm* TControl::ParentForm() const {
 void TControl::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    if (IsWindowed()) Changed(TChange::Visible);
-    else InvalidateArea(BoundsRect());
+    if (auto* self = dynamic_cast<TWinControl*>(this)) {
+        if (visible && parent_ && parent_->Peer()) self->CreatePeerIfNeeded();   // a deferred one's first showing
+        Changed(TChange::Visible);
+    } else {
+        InvalidateArea(BoundsRect());
+    }
     if (parent_ && align_ != alNone) parent_->Realign();
 }
 
@@ -309,7 +313,8 @@ void TWinControl::Realign() {
 void TWinControl::CreatePeerIfNeeded() {
     if (!peer_) peer_ = backend::CreatePeer(*this);
     for (TControl* child : controls_)
-        if (auto* window = dynamic_cast<TWinControl*>(child)) window->CreatePeerIfNeeded();
+        if (auto* window = dynamic_cast<TWinControl*>(child); window && !window->DefersPeer())
+            window->CreatePeerIfNeeded();
 }
 
 void TWinControl::DestroyPeers() {

@@ -189,6 +189,8 @@ public:
     TControlPeer* Peer() const { return peer_.get(); }
     std::uintptr_t WindowHandle() const;        // the peer's handle (HWND on Windows), 0 without a peer
     void CreatePeerIfNeeded();                  // for the backend: creates peers down the tree
+    // True while the control's windows may wait until it is shown (see TTabSheet).
+    virtual bool DefersPeer() const { return false; }
     bool IsWindowed() const override { return true; }
 
     // Called by the backend when the window paints: its own background and frame, then its

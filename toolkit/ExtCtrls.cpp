@@ -2,9 +2,11 @@
 #include "toolkit/ExtCtrls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/Backend.h"
 #include "toolkit/Forms.h"
+#include "toolkit/JpegSize.h"
 
 namespace {
 
@@ -64,10 +66,22 @@ void TCustomPanel::PaintWindow(TCanvas& canvas) {
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 105, 105); }
 
-bool TImage::LoadJpeg(const unsigned char* data, std::size_t size) {
-    const bool loaded = picture_.LoadFromJpeg(data, size);
+TBitmap& TImage::Picture() {
+    DecodeJpeg();
+    return picture_;
+}
+
+void TImage::SetJpeg(const unsigned char* data, std::size_t size) {
+    picture_ = TBitmap();
+    jpegData_ = data;
+    jpegSize_ = size;
     PictureChanged();
-    return loaded;
+}
+
+void TImage::DecodeJpeg() {
+    if (!jpegData_) return;
+    const unsigned char* data = std::exchange(jpegData_, nullptr);
+    picture_.LoadFromJpeg(data, jpegSize_);
 }
 
 void TImage::SetStretch(bool value) {
@@ -82,11 +96,16 @@ void TImage::SetAutoSize(bool value) {
 }
 
 void TImage::PictureChanged() {
-    if (autoSize_ && !picture_.Empty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+    if (autoSize_) {
+        TSize size{picture_.Width(), picture_.Height()};
+        if (jpegData_ && !JpegSize(jpegData_, jpegSize_, size)) size = {Picture().Width(), Picture().Height()};
+        if (size.cx > 0 && size.cy > 0) SetBounds(Left(), Top(), size.cx, size.cy);
+    }
     Invalidate();
 }
 
 void TImage::Paint() {
+    DecodeJpeg();
     TCanvas& canvas = Canvas();
     if (stretch_) canvas.StretchDraw(ClientRect(), picture_);
     else if (Center) canvas.Draw((Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2, picture_);

@@ -33,8 +33,10 @@ public:
 class TImage : public TGraphicControl {
 public:
     explicit TImage(TComponent* owner);
-    TBitmap& Picture() { return picture_; }
-    bool LoadJpeg(const unsigned char* data, std::size_t size);   // false if it cannot be decoded
+    TBitmap& Picture();
+    // The picture in JPEG form, decoded when first needed (painted, sized or asked for), so
+    // that the pictures of pages not yet shown cost nothing. The data must outlive the image.
+    void SetJpeg(const unsigned char* data, std::size_t size);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     bool AutoSize() const { return autoSize_; }
@@ -44,7 +46,10 @@ public:
 
 private:
     void PictureChanged();
+    void DecodeJpeg();
     TBitmap picture_;
+    const unsigned char* jpegData_ = nullptr;   // not yet decoded
+    std::size_t jpegSize_ = 0;
     bool stretch_ = false;
     bool autoSize_ = false;
 };

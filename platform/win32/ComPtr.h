@@ -34,9 +34,9 @@ public:
 
     // Asks the object for another of its interfaces; false if it has none of that kind.
     template <class Other>
-    bool Query(REFIID id, ComPtr<Other>& other) const
+    bool Query(ComPtr<Other>& other) const
     {
-        return SUCCEEDED(object_->QueryInterface(id, other.Out()));
+        return SUCCEEDED(object_->QueryInterface(__uuidof(Other), other.Out()));
     }
 
 private:

@@ -44,11 +44,11 @@ struct ShellLink::Impl {
 ShellLink::ShellLink() : impl_(std::make_unique<Impl>())
 {
     ComPtr<IUnknown> object;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                      IID_IUnknown, object.Out());
+    HRESULT result = CoCreateInstance(__uuidof(::ShellLink), nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                      __uuidof(IUnknown), object.Out());
     if (FAILED(result))
         throw EOleSysError(SystemErrorText(result), result);
-    if (!object.Query(IID_IShellLinkA, impl_->Link) || !object.Query(IID_IPersistFile, impl_->File))
+    if (!object.Query(impl_->Link) || !object.Query(impl_->File))
         throw EIntfCastError("Interface not supported");
 }
 

@@ -8,7 +8,9 @@
 
 #include <jpeglib.h>
 
+#include "resources/Embedded.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/JpegSize.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
@@ -84,6 +86,30 @@ TEST(ImageFiles, BrokenJpegIsRefusedAndLeavesTheBitmap) {
     EXPECT_FALSE(b.LoadFromJpeg(junk, sizeof junk));
     EXPECT_FALSE(b.LoadFromJpeg(nullptr, 0));
     EXPECT_EQ(b.Width(), 2);
+}
+
+// Auto-sized images take their size from the frame header before the picture is decoded.
+TEST(ImageFiles, JpegFrameHeaderGivesTheDecodedSize) {
+    std::vector<Bytes> pictures = {EncodeJpeg(12, 7, 0, 0, 0)};
+    for (const char* name : {"Welcome.jpg", "Disclaimer.jpg", "Install.jpg", "ChooseDir.jpg", "Connection.jpg",
+                             "InstallGo.jpg", "UpgradeReady.jpg", "UpgradeFindDir.jpg"}) {
+        const EmbeddedFile file = EmbeddedResource(name);
+        pictures.emplace_back(file.Data, file.Data + file.Size);
+    }
+    for (const Bytes& jpeg : pictures) {
+        TBitmap decoded;
+        ASSERT_TRUE(decoded.LoadFromJpeg(jpeg.data(), jpeg.size()));
+        TSize size;
+        ASSERT_TRUE(JpegSize(jpeg.data(), jpeg.size(), size));
+        EXPECT_EQ(size, (TSize{decoded.Width(), decoded.Height()}));
+    }
+    const Bytes whole = pictures.front();
+    TSize size;
+    EXPECT_FALSE(JpegSize(whole.data(), 20, size)) << "cut before the frame header";
+    const unsigned char noFrame[] = {0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x02};
+    EXPECT_FALSE(JpegSize(noFrame, sizeof noFrame, size));
+    const unsigned char junk[] = {1, 2, 3, 4, 5};
+    EXPECT_FALSE(JpegSize(junk, sizeof junk, size));
 }
 
 TEST(ImageFiles, Bmp24BitBottomUpWithRowPadding) {

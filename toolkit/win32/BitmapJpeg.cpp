@@ -30,7 +30,7 @@ IPicture* LoadPicture(const unsigned char* data, std::size_t size) {
     IStream* stream = StreamOf(data, size);
     if (!stream) return nullptr;
     IPicture* picture = nullptr;
-    const HRESULT loaded = OleLoadPicture(stream, LONG(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+    const HRESULT loaded = OleLoadPicture(stream, LONG(size), FALSE, __uuidof(IPicture), reinterpret_cast<void**>(&picture));
     stream->Release();
     return SUCCEEDED(loaded) ? picture : nullptr;
 }
