@@ -1,50 +1,14 @@
 #include "datafile/LIB_Data1_ReadWrite.h"
 
-#include <cctype>
-#include <cerrno>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-
+#include "datafile/DecimalText.h"
 #include "datafile/LIB_RandomSource.h"
-#include "platform/Strings.h"
 
 std::string KeyTable;
 TLibData1_ReadWrite* DataWriter = nullptr;
 
 namespace {
 
-constexpr std::uint8_t EscapeByte = 31;
-constexpr std::uint8_t EscapeOffset = 84;
-constexpr std::size_t KeyTableSize = 256;
 constexpr std::size_t MaxStringLength = 65535;
-
-void RequireKeyTable()
-{
-    if (KeyTable.size() != KeyTableSize)
-        throw Exception("The key table of the data file is not set");
-}
-
-std::uint8_t Key(std::size_t index)
-{
-    RequireKeyTable();
-    return static_cast<std::uint8_t>(KeyTable[index]);
-}
-
-// A whole text in plain decimal notation: no blank or plus sign before it, no hexadecimal.
-bool ParseDecimal(const std::string& text, double& value)
-{
-    const std::size_t first = text.compare(0, 1, "-") == 0 ? 1 : 0;
-    if (text.size() <= first || !(std::isdigit(static_cast<unsigned char>(text[first])) || text[first] == '.'))
-        return false;
-    if (text.compare(first, 2, "0x") == 0 || text.compare(first, 2, "0X") == 0)
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return errno != ERANGE && end == text.c_str() + text.size();
-}
 
 // Two length bytes hold at most 65,535; a longer text would wrap and corrupt what follows.
 void CheckLength(std::size_t length)
@@ -53,23 +17,18 @@ void CheckLength(std::size_t length)
         throw Exception("A text of " + std::to_string(length) + " bytes is too long for the data file");
 }
 
-std::string FoundByte(std::uint8_t b)
-{
-    return b == platform::TextFile::EndOfFileChar ? "the end of the file" : "byte " + std::to_string(b);
-}
-
 } // namespace
 
-std::string QuotedForMessage(const std::string& text)
+void TLibData1_ReadWrite::RequireKeyTable()
 {
-    constexpr std::size_t Shown = 24;
-    const std::string shown = EscapedForMessage(text.substr(0, Shown));
-    return "\"" + shown + (text.size() > Shown ? "...\"" : "\"");
+    if (KeyTable.size() != KeyTableSize)
+        throw Exception("The key table of the data file is not set");
 }
 
-EDataFileFormat::EDataFileFormat(const std::string& problem, std::uint64_t offset)
-    : Exception(problem + " at byte offset " + std::to_string(offset)), Problem(problem), Offset(offset)
+std::uint8_t TLibData1_ReadWrite::Key(std::size_t index)
 {
+    RequireKeyTable();
+    return static_cast<std::uint8_t>(KeyTable[index]);
 }
 
 // ---- Channel ----
@@ -142,9 +101,7 @@ void TLibData1_ReadWrite::WriteInteger(platform::TextFile& file, std::int32_t va
 
 void TLibData1_ReadWrite::WriteFloat(platform::TextFile& file, double value)
 {
-    char text[32];
-    const int length = std::snprintf(text, sizeof text, "%.15g", value);
-    WriteString(file, std::string(text, std::size_t(length)));
+    WriteString(file, DecimalText(value));
 }
 
 void TLibData1_ReadWrite::WriteDateTime(platform::TextFile& file, double value)
@@ -165,84 +122,6 @@ std::uint8_t TLibData1_ReadWrite::ReadByte(platform::TextFile& file)
     if (b != EscapeByte)
         return b;
     return static_cast<std::uint8_t>(GetFileByte(file) - EscapeOffset);
-}
-
-std::uint8_t TLibData1_ReadWrite::ReadCheckedByte(platform::TextFile& file)
-{
-    const std::uint8_t b = GetFileByte(file);
-    if (b > EscapeByte)
-        return b;
-    if (b < EscapeByte)
-        throw EDataFileFormat(FoundByte(b), position_ - 1);
-    const std::uint8_t escaped = GetFileByte(file);
-    if (escaped < EscapeOffset || escaped >= EscapeOffset + 32)
-        throw EDataFileFormat("escape byte 31 followed by " + FoundByte(escaped), position_ - 1);
-    return static_cast<std::uint8_t>(escaped - EscapeOffset);
-}
-
-std::size_t TLibData1_ReadWrite::ReadLength(platform::TextFile& file)
-{
-    const std::size_t low = ReadCheckedByte(file);
-    return low + 256 * static_cast<std::size_t>(ReadCheckedByte(file));
-}
-
-std::string TLibData1_ReadWrite::ReadString(platform::TextFile& file)
-{
-    RequireKeyTable();
-    const std::uint8_t r = ReadCheckedByte(file);
-    const std::size_t length = ReadLength(file);
-    std::string text(length, '\0');
-    std::uint8_t k = r;
-    for (char& c : text) {
-        c = static_cast<char>(static_cast<std::uint8_t>(ReadCheckedByte(file) - Key(k)));
-        ++k;
-    }
-    SwapKeyBytes(r, static_cast<std::uint8_t>(r + 2));
-    return text;
-}
-
-std::string TLibData1_ReadWrite::ReadRawString(platform::TextFile& file)
-{
-    std::string text(ReadLength(file), '\0');
-    for (char& c : text)
-        c = static_cast<char>(ReadCheckedByte(file));
-    return text;
-}
-
-std::string TLibData1_ReadWrite::ReadKeySeed(platform::TextFile& file)
-{
-    return ReadRawString(file);
-}
-
-std::int32_t TLibData1_ReadWrite::ReadInteger(platform::TextFile& file)
-{
-    const std::uint64_t start = position_;
-    const std::string text = ReadString(file);
-    std::int32_t value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())
-        throw EDataFileFormat("the text " + QuotedForMessage(text), start);
-    return value;
-}
-
-double TLibData1_ReadWrite::ReadFloat(platform::TextFile& file)
-{
-    const std::uint64_t start = position_;
-    const std::string text = ReadString(file);
-    double value = 0;
-    if (!ParseDecimal(text, value) || !std::isfinite(value))
-        throw EDataFileFormat("the text " + QuotedForMessage(text), start);
-    return value;
-}
-
-double TLibData1_ReadWrite::ReadDateTime(platform::TextFile& file)
-{
-    return ReadFloat(file);
-}
-
-std::uint8_t TLibData1_ReadWrite::ReadMarker(platform::TextFile& file)
-{
-    return static_cast<std::uint8_t>(ReadCheckedByte(file) - Key(16));
 }
 
 // ---- Key table ----

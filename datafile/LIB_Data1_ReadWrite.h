@@ -10,6 +10,7 @@
 
 // The process-wide key table: 256 bytes, set from a key seed, changed by every scrambled string.
 extern std::string KeyTable;
+constexpr std::size_t KeyTableSize = 256;
 
 // A file that does not follow the format; the message names what was found and where.
 class EDataFileFormat : public Exception {
@@ -54,6 +55,11 @@ public:
     std::uint64_t Position() const { return position_; }
 
 private:
+    static constexpr std::uint8_t EscapeByte = 31;     // followed by a byte below 32, plus the offset
+    static constexpr std::uint8_t EscapeOffset = 84;
+    static void RequireKeyTable();
+    static std::uint8_t Key(std::size_t index);
+
     void PutFileByte(platform::TextFile& file, std::uint8_t b);
     std::uint8_t GetFileByte(platform::TextFile& file);
     void WriteLength(platform::TextFile& file, std::size_t length);

@@ -2,8 +2,6 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <cstdio>
-
 #include "platform/Platform.h"
 #include "platform/win32/ComPtr.h"
 
@@ -21,8 +19,10 @@ std::string SystemErrorText(HRESULT result)
         --length;
     if (length > 0)
         return std::string(text, length);
-    std::snprintf(text, sizeof text, "OLE error %.8lX", static_cast<unsigned long>(result));
-    return text;
+    std::string unknown = "OLE error ";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        unknown += "0123456789ABCDEF"[(static_cast<unsigned long>(result) >> shift) & 0xF];
+    return unknown;
 }
 
 } // namespace

@@ -1,5 +1,11 @@
 #include "VirtualDisk.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include "datafile/DecimalText.h"
 #include "datafile/LIB_RandomSource.h"
 #include "platform/headless/VirtualWindows.h"
 
@@ -144,6 +150,30 @@ TEST_F(RecordFormat, IntegersRealsAndMarkersReadBackInOrder)
         EXPECT_EQ(reader.ReadString(file), std::string(300, 'z'));
         EXPECT_EQ(reader.ReadMarker(file), 0);
     });
+}
+
+// Reals are written without the C library's formatter, yet as its "%.15g" writes them.
+TEST(DecimalText, WritesWhatPrintfWritesWithFifteenDigits)
+{
+    std::vector<double> values = {1e14 + 0.5, 1e14 + 1.5, 0.1, 1.0 / 3, 2.0 / 3, 123456789012345678.0, 1e15,
+                                  999999999999999.9, 9.9999999999999995e-5, 1e-4, 0.5, 100, 12.5, 5e-324,
+                                  2.2250738585072014e-308, 1.7976931348623157e308, 45998.75, -3.25, -1e-300};
+    std::mt19937_64 random(11);
+    while (values.size() < 20000) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value) && value != 0)
+            values.push_back(values.size() % 2 ? value : std::ldexp(double(bits >> 11), int(random() % 120) - 60));
+    }
+    for (const double value : values) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.15g", value);
+        ASSERT_EQ(DecimalText(value), expected) << std::hexfloat << value;
+    }
+    EXPECT_EQ(DecimalText(0.0), "0");
+    EXPECT_EQ(DecimalText(-0.0), "-0");
+    EXPECT_EQ(DecimalText(-HUGE_VAL), "-inf");
 }
 
 TEST_F(RecordFormat, NumbersThatAreNoNumbersAreRefused)
