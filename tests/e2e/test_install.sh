@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Two fresh installations as a new user makes them, with the mouse and the keyboard only:
 # one with every default, one into a typed directory without the desktop shortcut. Checks
-# the refusal boxes, Pictoro.Exe, Pictoro.Dat (through pictoro-dat), the links, and that
-# Start runs the installed application maximised with its path in quotes. A screenshot of
-# every page is saved.
+# the places of the directory pages' fields, the refusal boxes, Pictoro.Exe, Pictoro.Dat
+# (through pictoro-dat), the links, and that Start runs the installed application maximised
+# with its path in quotes. A screenshot of every page is saved.
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/lib.sh"
@@ -108,6 +108,25 @@ through_dialogue_pages() {  # TEST_NAME
   next_page $NEXT_X "Install or upgrade?" "$t-3-install"
 }
 
+# "X Y W H" of the visible control of class CLASS, relative to the page that holds it, from
+# the probe's lines CHILDREN.
+place_on_page() {  # CHILDREN CLASS
+  awk -F'\t' -v class="$2" '
+    { left[$1] = $6; top[$1] = $7 }
+    tolower($3) == class && $5 == 1 && !found { found = 1; page = $2; x = $6; y = $7; w = $8; h = $9 }
+    END { if (found) print x - left[page], y - top[page], w, h }' <<<"$1"
+}
+
+# The edit field, the directory list and the drive selector of a directory page stand where
+# the page puts them, each as high as the page asks.
+expect_directory_controls() {
+  local children
+  children=$(e2e_children)
+  e2e_expect_eq "edit field" "286 7 393 21" "$(place_on_page "$children" edit)"
+  e2e_expect_eq "directory list" "286 31 393 273" "$(place_on_page "$children" listbox)"
+  e2e_expect_eq "drive selector" "286 311 393 19" "$(place_on_page "$children" combobox)"
+}
+
 # Takes screenshot NAME of the installing page if a look catches it before the ready page:
 # the run may be over before that.
 catch_installing() {
@@ -129,8 +148,10 @@ install_with_defaults() {
   through_dialogue_pages $t
   next_page $NEXT_X "Choose installation directory" "$t-4-directory"
   e2e_expect_eq "proposed directory" "$dir" "$(edit_text)"
+  expect_directory_controls
   next_page $NEXT_X "Choose download directory" "$t-5-download"
   e2e_expect_eq "proposed download directory" 'C:\Images\' "$(edit_text)"
+  expect_directory_controls
   next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
   bar_click $NEXT_X
   expect_refusal "Choose a connection first." "$t-6-refusal"

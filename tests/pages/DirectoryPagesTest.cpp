@@ -47,7 +47,9 @@ TEST_F(DirectoryPages, InstallPageProposesProgramFilesAndNextStoresIt) {
     EXPECT_EQ(FormMain->PnlHeader->Caption(), "Choose installation directory");
     EXPECT_EQ(page.Edit1->Text(), "C:\\Program Files\\Pictoro\\");
     EXPECT_EQ(page.StaticText1->Caption().substr(0, 44), "The installation directory is the directory\r");
+    EXPECT_EQ(page.Edit1->BoundsRect(), Bounds(286, 7, 393, 21));
     EXPECT_EQ(page.DirectoryListBox1->BoundsRect(), Bounds(286, 31, 393, 273));
+    EXPECT_EQ(page.DriveComboBox1->BoundsRect(), Bounds(286, 311, 393, 19));
     EXPECT_EQ(page.DriveComboBox1->DirList(), page.DirectoryListBox1);
     ClickButton("&Next");
     EXPECT_EQ(InstallDir, "C:\\Program Files\\Pictoro\\");

@@ -20,6 +20,26 @@ void ComboPeer::Create(bool listOnly) {
 void ComboPeer::ApplyBounds() {
     SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height() + DropDownHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    FitSelectionField();
+}
+
+// A closed combo box is as high as its selection field, which Windows sizes by the font (Wine
+// also at every resize). The field is corrected by what the window still differs from the
+// model; Wine reads the field back two pixels higher than it was set, hence a second round.
+void ComboPeer::FitSelectionField() {
+    LRESULT field = SendMessageA(hwnd_, CB_GETITEMHEIGHT, WPARAM(-1), 0);
+    for (int round = 0; round < 3 && field != CB_ERR; ++round) {
+        const int difference = control_.Height() - ClosedHeight();
+        if (difference == 0 || field + difference < 1) return;
+        field += difference;
+        SendMessageA(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), field);
+    }
+}
+
+int ComboPeer::ClosedHeight() const {
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    return int(window.bottom - window.top);
 }
 
 void ComboPeer::Fill() {
@@ -41,6 +61,10 @@ void ComboPeer::Changed(TChange what) {
         SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(ItemIndex()), 0);
         break;
     }
+    case TChange::Font:   // a new font sizes the selection field anew
+        NativePeer::Changed(what);
+        FitSelectionField();
+        break;
     default:
         NativePeer::Changed(what);
         break;

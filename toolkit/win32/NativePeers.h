@@ -88,6 +88,8 @@ protected:
 
 private:
     void Fill();
+    void FitSelectionField();   // the closed box as high as the model asks
+    int ClosedHeight() const;
 };
 
 class ComboBoxPeer : public ComboPeer {
