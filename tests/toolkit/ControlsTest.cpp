@@ -66,6 +66,28 @@ TEST_F(Controls, PeersAreMadeWhenTheFormShowsAndForLaterChildren) {
     EXPECT_NE(edit->Peer()->Handle(), panel->Peer()->Handle());
 }
 
+// A hidden sheet and its controls get their windows when the sheet is first shown, not before.
+TEST_F(Controls, HiddenSheetsGetTheirPeersWhenFirstShown) {
+    auto* pages = new TPageControl(form);
+    pages->SetParent(form);
+    auto* shown = new TTabSheet(form);
+    shown->SetPageControl(pages);
+    auto* hidden = new TTabSheet(form);
+    hidden->SetPageControl(pages);
+    auto* edit = new TEdit(form);
+    edit->SetParent(hidden);
+    pages->SetActivePage(shown);
+    form->ShowForm();
+    ASSERT_NE(shown->Peer(), nullptr);
+    EXPECT_EQ(hidden->Peer(), nullptr);
+    EXPECT_EQ(edit->Peer(), nullptr);
+    pages->SetActivePage(hidden);
+    ASSERT_NE(hidden->Peer(), nullptr);
+    EXPECT_NE(edit->Peer(), nullptr);
+    pages->SetActivePage(shown);
+    EXPECT_NE(hidden->Peer(), nullptr) << "a sheet keeps its windows once made";
+}
+
 TEST_F(Controls, ColourAndFontComeFromTheParentUntilSetOnTheControl) {
     form->SetColor(clBlue);
     form->Font().SetHeight(-11);
