@@ -2,15 +2,14 @@
 #include "toolkit/Classes.h"
 
 #include <algorithm>
-#include <chrono>
 #include <deque>
 #include <exception>
+#include <mutex>
+#include <vector>
 
 #include "toolkit/Backend.h"
 
 namespace {
-
-const std::thread::id guiThread = std::this_thread::get_id();
 
 struct SyncRequest {
     const std::function<void()>* Method;
@@ -18,21 +17,18 @@ struct SyncRequest {
     std::exception_ptr Error;
 };
 
-std::mutex syncMutex;
-std::condition_variable syncSignal;   // a request queued, served, or a thread ended
+threads::Monitor syncMonitor;         // signalled when a request is queued or served, or a thread ended
 std::deque<SyncRequest*> syncQueue;
 std::vector<TThread*> pendingStarts;  // created running: start once construction is over
-
-bool OnGuiThread() { return std::this_thread::get_id() == guiThread; }
 
 } // namespace
 
 bool CheckSynchronize() {
-    if (!OnGuiThread()) return false;
+    if (!threads::OnMainThread()) return false;
     std::deque<SyncRequest*> pending;
     std::vector<TThread*> starts;
     {
-        std::lock_guard lock(syncMutex);
+        std::lock_guard lock(syncMonitor);
         pending.swap(syncQueue);
         starts.swap(pendingStarts);
     }
@@ -43,10 +39,10 @@ bool CheckSynchronize() {
         } catch (...) {
             request->Error = std::current_exception();
         }
-        std::lock_guard lock(syncMutex);
+        std::lock_guard lock(syncMonitor);
         request->Done = true;
     }
-    if (!pending.empty()) syncSignal.notify_all();
+    if (!pending.empty()) syncMonitor.NotifyAll();
     return !pending.empty();
 }
 
@@ -55,86 +51,85 @@ bool CheckSynchronize() {
 // WaitFor), unless it was created on another thread.
 TThread::TThread(bool createSuspended) : suspendCount_(1) {
     if (!createSuspended) {
-        if (OnGuiThread()) {
-            std::lock_guard lock(syncMutex);
+        if (threads::OnMainThread()) {
+            std::lock_guard lock(syncMonitor);
             pendingStarts.push_back(this);
         } else {
             suspendCount_ = 0;
         }
     }
-    thread_ = std::thread(&TThread::Run, this);
+    thread_.Start([](void* self) { static_cast<TThread*>(self)->Run(); }, this);
 }
 
 TThread::~TThread() {
     {
-        std::lock_guard lock(syncMutex);
+        std::lock_guard lock(syncMonitor);
         pendingStarts.erase(std::remove(pendingStarts.begin(), pendingStarts.end(), this), pendingStarts.end());
     }
     Terminate();
-    if (thread_.get_id() == std::this_thread::get_id()) {
-        thread_.detach();
+    if (thread_.IsCurrent()) {
+        thread_.Detach();
         return;
     }
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(suspension_);
         suspendCount_ = 0;
     }
-    resumed_.notify_all();
+    suspension_.NotifyAll();
     WaitFor();
 }
 
 void TThread::Resume() {
-    std::lock_guard lock(mutex_);
-    if (suspendCount_ > 0 && --suspendCount_ == 0) resumed_.notify_all();
+    std::lock_guard lock(suspension_);
+    if (suspendCount_ > 0 && --suspendCount_ == 0) suspension_.NotifyAll();
 }
 
 void TThread::Suspend() {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(suspension_);
     ++suspendCount_;
 }
 
 bool TThread::Suspended() const {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(suspension_);
     return suspendCount_ > 0;
 }
 
 // On the GUI thread the wait keeps serving synchronise calls, so that a thread blocked in
 // Synchronize can run to its end.
 void TThread::WaitFor() {
-    if (OnGuiThread()) {
+    if (threads::OnMainThread()) {
         while (!finished_) {
             CheckSynchronize();
-            std::unique_lock lock(syncMutex);
-            syncSignal.wait_for(lock, std::chrono::milliseconds(10),
-                                [this] { return finished_.load() || !syncQueue.empty(); });
+            std::lock_guard lock(syncMonitor);
+            if (!finished_ && syncQueue.empty()) syncMonitor.WaitFor(10);
         }
     }
-    if (thread_.joinable()) thread_.join();
+    thread_.Join();
 }
 
 void TThread::Synchronize(const std::function<void()>& method) {
-    if (OnGuiThread()) {
+    if (threads::OnMainThread()) {
         method();
         return;
     }
     SyncRequest request{&method, false, nullptr};
     {
-        std::lock_guard lock(syncMutex);
+        std::lock_guard lock(syncMonitor);
         syncQueue.push_back(&request);
     }
-    syncSignal.notify_all();
+    syncMonitor.NotifyAll();
     backend::WakeMainThread();
     {
-        std::unique_lock lock(syncMutex);
-        syncSignal.wait(lock, [&] { return request.Done; });
+        std::lock_guard lock(syncMonitor);
+        while (!request.Done) syncMonitor.Wait();
     }
     if (request.Error) std::rethrow_exception(request.Error);
     WaitWhileSuspended();
 }
 
 void TThread::WaitWhileSuspended() {
-    std::unique_lock lock(mutex_);
-    resumed_.wait(lock, [this] { return suspendCount_ == 0; });
+    std::lock_guard lock(suspension_);
+    while (suspendCount_ > 0) suspension_.Wait();
 }
 
 void TThread::Run() {
@@ -148,9 +143,9 @@ void TThread::Run() {
     }
     const bool freeSelf = FreeOnTerminate;
     {
-        std::lock_guard lock(syncMutex);
+        std::lock_guard lock(syncMonitor);
         finished_ = true;
     }
-    syncSignal.notify_all();
+    syncMonitor.NotifyAll();
     if (freeSelf) delete this;
 }

@@ -2,12 +2,10 @@
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <thread>
 
 #include "toolkit/Controls.h"
+#include "toolkit/ThreadPrimitives.h"
 
 // A worker thread. Suspension is counted and takes effect at the thread's next safe point
 // (before Execute starts, and after each Synchronize returns). WaitFor on the GUI thread
@@ -36,9 +34,8 @@ protected:
 private:
     void Run();
     void WaitWhileSuspended();
-    std::thread thread_;
-    mutable std::mutex mutex_;
-    std::condition_variable resumed_;
+    threads::Thread thread_;
+    mutable threads::Monitor suspension_;   // guards the count; signalled when it drops to 0
     int suspendCount_ = 0;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};

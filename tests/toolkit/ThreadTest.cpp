@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
 
 #include "toolkit/Classes.h"
 #include "toolkit/Forms.h"

@@ -25,7 +25,6 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -112,7 +111,7 @@ bool WaitFor(int timeout_ms, Condition condition) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
   while (!condition()) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    Sleep(100);
   }
   return true;
 }
