@@ -2,8 +2,8 @@
 # Checks on the built Windows programs: the product is a 32-bit GUI program, the win64 build
 # a 64-bit one, both import only from KnownDLLs (so a DLL planted beside the program is never
 # loaded), both carry the version resource and the manifest, and neither links the headless
-# test renderer or the winpthreads runtime. Prints PASS or FAIL per check and "N passed,
-# N failed".
+# test renderer or the winpthreads runtime; the product is stripped and within its size.
+# Prints PASS or FAIL per check and "N passed, N failed".
 #   tests/build/checks.sh [WIN32_BUILD_DIR WIN64_BUILD_DIR]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -101,6 +101,16 @@ links_no_winpthreads() {
   ! grep -m 3 'libwinpthread' "$map"
 }
 
+# OBJDUMP EXE LIMIT: the exe is stripped, and what it adds to the application it carries (the
+# download's cost of the installer itself) is at most LIMIT bytes.
+stripped_within() {
+  local objdump=$1 exe=$2 limit=$3 overhead
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  "$objdump" -t "$exe" | grep -q 'no symbols' || { echo "not stripped"; return 1; }
+  overhead=$("$root/tests/build/exe-size.sh" "$exe") || return 1
+  [ "$overhead" -le "$limit" ] || { echo "$overhead bytes beyond the payload, more than $limit"; return 1; }
+}
+
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
 check "win32 exe imports only KnownDLLs" imports_only_known_dlls i686-w64-mingw32-objdump "$win32_exe"
@@ -109,6 +119,7 @@ check "win32 exe carries version and manifest" carries_resources "$win32_exe"
 check "win64 exe carries version and manifest" carries_resources "$win64_exe"
 check "win32 build links no test renderer" links_no_test_renderer i686-w64-mingw32-nm "$win32_dir"
 check "win64 build links no test renderer" links_no_test_renderer x86_64-w64-mingw32-nm "$win64_dir"
+check "win32 exe is stripped and at most 400 KiB beyond its payload" stripped_within i686-w64-mingw32-objdump "$win32_exe" $(( 400 * 1024 ))
 check "win32 build links no winpthreads" links_no_winpthreads "$win32_dir"
 check "win64 build links no winpthreads" links_no_winpthreads "$win64_dir"
 

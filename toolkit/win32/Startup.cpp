@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <exception>
 
 #ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
 #define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
@@ -31,12 +29,6 @@ void RestrictDllSearchPath() {
 [[maybe_unused]] const bool searchPathRestricted = (RestrictDllSearchPath(), true);
 
 } // namespace
-
-// A GUI program has no console for the message of libstdc++'s default terminate handler,
-// which would bring the whole C++ name demangler into the exe: it ends the program at once.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-} // namespace __gnu_cxx
 
 void backend::ApplicationStarting() {
     RestrictDllSearchPath();
