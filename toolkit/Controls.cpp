@@ -311,7 +311,10 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::CreatePeerIfNeeded() {
-    if (!peer_) peer_ = backend::CreatePeer(*this);
+    if (!peer_) {
+        BeforePeerCreated();
+        peer_ = backend::CreatePeer(*this);
+    }
     for (TControl* child : controls_)
         if (auto* window = dynamic_cast<TWinControl*>(child); window && !window->DefersPeer())
             window->CreatePeerIfNeeded();

@@ -199,6 +199,8 @@ public:
 
 protected:
     void Changed(TChange what) override;
+    // Just before the control gets its window: the place to read what only the window shows.
+    virtual void BeforePeerCreated() {}
 
 private:
     friend class TControl;

@@ -74,7 +74,10 @@ TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TWinControl(owner) {
     SetColor(clWindow);
     SetBounds(0, 0, 145, 97);
     directory_ = NormalDirectory(platform::GetCurrentDir());
-    Fill(NearestExisting(directory_));
+}
+
+void TDirectoryListBox::BeforePeerCreated() {
+    if (items_.empty()) Refresh();
 }
 
 void TDirectoryListBox::SetDirectory(const std::string& directory) {
@@ -145,7 +148,10 @@ TDriveComboBox::TDriveComboBox(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
     SetColor(clWindow);
     SetBounds(0, 0, 145, 19);
-    Refresh();
+}
+
+void TDriveComboBox::BeforePeerCreated() {
+    if (items_.empty()) Refresh();
 }
 
 void TDriveComboBox::SetDirList(TDirectoryListBox* list) {

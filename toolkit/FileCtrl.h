@@ -11,7 +11,7 @@ class TDriveComboBox;
 // The directories of one drive: the path from the root down to the current directory
 // (open folders), then the current directory's subdirectories. Directory() is the
 // directory last set; when that does not exist, the list shows the nearest existing
-// directory above it.
+// directory above it. The disk is first read when the list gets its window or a directory.
 class TDirectoryListBox : public TWinControl {
 public:
     explicit TDirectoryListBox(TComponent* owner);
@@ -30,6 +30,9 @@ public:
     TDriveComboBox* DriveCombo = nullptr;       // kept in step by the combo's binding
     void Refresh();                             // re-reads the file system
 
+protected:
+    void BeforePeerCreated() override;
+
 private:
     void Fill(const std::string& shownDirectory);
     std::string directory_;
@@ -39,7 +42,8 @@ private:
     int itemIndex_ = -1;
 };
 
-// The machine's drives; choosing one moves the bound directory list to that drive.
+// The machine's drives, first read when the selector gets its window; choosing one moves
+// the bound directory list to that drive.
 class TDriveComboBox : public TWinControl {
 public:
     explicit TDriveComboBox(TComponent* owner);
@@ -52,6 +56,9 @@ public:
     void DriveSelectedByUser(int index);
     void Refresh();                             // re-reads the drives
     TNotifyEvent OnChange;
+
+protected:
+    void BeforePeerCreated() override;
 
 private:
     friend class TDirectoryListBox;

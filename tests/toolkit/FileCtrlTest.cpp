@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
 #include "toolkit/FileCtrl.h"
+#include "toolkit/Forms.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
@@ -15,6 +16,7 @@ class DirectoryList : public ::testing::Test {
 protected:
     std::filesystem::path root;
     headless::ApplicationScope app;
+    TForm* form = nullptr;
     TDirectoryListBox* list = nullptr;
     TDriveComboBox* drives = nullptr;
     int changes = 0;
@@ -35,10 +37,14 @@ protected:
             std::filesystem::create_directories(root / dir);
         platform::headless::SetAttributes("C:\\hidden", platform::faDirectory | platform::faHidden);
         platform::headless::SetCurrentDir("C:\\");
-        list = new TDirectoryListBox(Application);
-        drives = new TDriveComboBox(Application);
+        form = new TForm(Application);
+        list = new TDirectoryListBox(form);
+        list->SetParent(form);
+        drives = new TDriveComboBox(form);
+        drives->SetParent(form);
         drives->SetDirList(list);
         list->OnChange = [this](TObject*) { ++changes; };
+        form->ShowForm();
     }
     void TearDown() override { if (!root.empty()) std::filesystem::remove_all(root); }
 };
@@ -81,6 +87,30 @@ TEST_F(DirectoryList, OpeningAnItemChangesTheDirectoryThenReportsTheDoubleClick)
     list->OnDblClick = [&](TObject*) { order.push_back("dblclick"); };
     headless::OpenDirectoryItem(*list, 1);
     EXPECT_EQ(order, (std::vector<std::string>{"change C:\\Images", "dblclick"}));
+}
+
+TEST(DirectoryListReading, DiskIsReadWhenTheControlsAreFirstShownNotBefore) {
+    headless::ApplicationScope app;
+    platform::headless::Reset();
+    std::string pattern = (std::filesystem::temp_directory_path() / "toolkit-dirlist-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path c = pattern;
+    platform::headless::MapDrive('C', c.string(), platform::DriveFixed);
+    platform::headless::SetCurrentDir("C:\\");
+    auto* form = new TForm(Application);
+    auto* list = new TDirectoryListBox(form);
+    list->SetParent(form);
+    auto* drives = new TDriveComboBox(form);
+    drives->SetParent(form);
+    EXPECT_TRUE(list->Items().empty());
+    EXPECT_TRUE(drives->Items().empty());
+    // what appears between construction and the first showing is listed
+    std::filesystem::create_directories(c / "Late");
+    platform::headless::MapDrive('D', c.string(), platform::DriveFixed);
+    form->ShowForm();
+    EXPECT_EQ(list->Items(), (std::vector<std::string>{"C:\\", "Late"}));
+    EXPECT_EQ(drives->Items(), (std::vector<std::string>{"c:", "d:"}));
+    std::filesystem::remove_all(c);
 }
 
 TEST_F(DirectoryList, DriveSelectorListsDrivesAndMovesTheList) {
