@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/Platform.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace platform {
 
@@ -18,8 +19,11 @@ unsigned WinExec(const std::string& commandLine, int show) { return ::WinExec(co
 std::intptr_t ShellExecuteA(std::uintptr_t ownerWindow, const std::string& operation, const std::string& file,
                             const std::string& parameters, const std::string& directory, int show)
 {
-    HINSTANCE result = ::ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), OrNull(operation), file.c_str(),
-                                       OrNull(parameters), OrNull(directory), show);
+    static const auto shellExecute = SystemFunction<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (!shellExecute)
+        return SE_ERR_DLLNOTFOUND;
+    HINSTANCE result = shellExecute(reinterpret_cast<HWND>(ownerWindow), OrNull(operation), file.c_str(),
+                                    OrNull(parameters), OrNull(directory), show);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/ComPtr.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace platform {
 
@@ -29,8 +30,11 @@ std::string SystemErrorText(HRESULT result)
 
 std::int32_t SHGetFolderPathA(std::uintptr_t ownerWindow, int csidl, std::uint32_t flags, std::string& path)
 {
+    static const auto getFolderPath = SystemFunction<decltype(&::SHGetFolderPathA)>("shell32.dll", "SHGetFolderPathA");
+    if (!getFolderPath)
+        return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     char folder[MAX_PATH] = {};
-    HRESULT result = ::SHGetFolderPathA(reinterpret_cast<HWND>(ownerWindow), csidl, nullptr, flags, folder);
+    HRESULT result = getFolderPath(reinterpret_cast<HWND>(ownerWindow), csidl, nullptr, flags, folder);
     if (SUCCEEDED(result))
         path = folder;
     return result;

@@ -2,7 +2,8 @@
 # Checks on the built Windows programs: the product is a 32-bit GUI program, the win64 build
 # a 64-bit one, both import only from KnownDLLs (so a DLL planted beside the program is never
 # loaded), both carry the version resource and the manifest, and neither links the headless
-# test renderer or the winpthreads runtime; the product is stripped and within its size.
+# test renderer or the winpthreads runtime; the product is stripped and within its size, and
+# loads the shell and OLE Automation only when it first needs them.
 # Prints PASS or FAIL per check and "N passed, N failed".
 #   tests/build/checks.sh [WIN32_BUILD_DIR WIN64_BUILD_DIR]
 set -uo pipefail
@@ -111,6 +112,19 @@ stripped_within() {
   [ "$overhead" -le "$limit" ] || { echo "$overhead bytes beyond the payload, more than $limit"; return 1; }
 }
 
+# OBJDUMP EXE DLL...: none of the DLLs is imported; the program loads them when it first needs
+# them, so that they cost its start nothing.
+imports_none_of() {
+  local objdump=$1 exe=$2 dump dll found=0
+  shift 2
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  dump=$(headers "$objdump" "$exe") || return 1
+  for dll; do
+    if grep -qiE "DLL Name: $dll\.dll\$" <<<"$dump"; then echo "imports $dll.dll"; found=1; fi
+  done
+  return $found
+}
+
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
 check "win32 exe imports only KnownDLLs" imports_only_known_dlls i686-w64-mingw32-objdump "$win32_exe"
@@ -120,6 +134,8 @@ check "win64 exe carries version and manifest" carries_resources "$win64_exe"
 check "win32 build links no test renderer" links_no_test_renderer i686-w64-mingw32-nm "$win32_dir"
 check "win64 build links no test renderer" links_no_test_renderer x86_64-w64-mingw32-nm "$win64_dir"
 check "win32 exe is stripped and at most 400 KiB beyond its payload" stripped_within i686-w64-mingw32-objdump "$win32_exe" $(( 400 * 1024 ))
+check "win32 exe loads shell32 and oleaut32 when first needed" \
+  imports_none_of i686-w64-mingw32-objdump "$win32_exe" shell32 oleaut32
 check "win32 build links no winpthreads" links_no_winpthreads "$win32_dir"
 check "win64 build links no winpthreads" links_no_winpthreads "$win64_dir"
 

@@ -1,4 +1,6 @@
-// TBitmap from JPEG data through the picture loader of OLE Automation (oleaut32).
+// TBitmap from JPEG data through the picture loader of OLE Automation (oleaut32, loaded when
+// the first picture is decoded).
+#include "platform/win32/SystemLibrary.h"
 #include "toolkit/win32/Win32Common.h"
 
 #include <cstring>
@@ -27,10 +29,14 @@ IStream* StreamOf(const unsigned char* data, std::size_t size) {
 }
 
 IPicture* LoadPicture(const unsigned char* data, std::size_t size) {
+    static const auto loadPicture =
+        platform::SystemFunction<decltype(&::OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
+    if (!loadPicture) return nullptr;
     IStream* stream = StreamOf(data, size);
     if (!stream) return nullptr;
     IPicture* picture = nullptr;
-    const HRESULT loaded = OleLoadPicture(stream, LONG(size), FALSE, __uuidof(IPicture), reinterpret_cast<void**>(&picture));
+    const HRESULT loaded =
+        loadPicture(stream, LONG(size), FALSE, __uuidof(IPicture), reinterpret_cast<void**>(&picture));
     stream->Release();
     return SUCCEEDED(loaded) ? picture : nullptr;
 }

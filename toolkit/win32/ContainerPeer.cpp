@@ -27,6 +27,7 @@ const char* ContainerPeer::ClassName() {
         WNDCLASSA windowClass{};
         windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
         windowClass.lpfnWndProc = WindowProcedure;
+        windowClass.cbWndExtra = PeerBytes;
         windowClass.hInstance = Instance();
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         windowClass.lpszClassName = "PictoroContainer";
@@ -40,14 +41,24 @@ void ContainerPeer::Create() {
     CreateChild(ClassName(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, this);
 }
 
+ContainerPeer::~ContainerPeer() {
+    if (hwnd_) SetWindowLongPtrA(hwnd_, 0, 0);   // the window's last messages find no peer
+}
+
+// The peer is kept in the window's own bytes, which are read without a call to the window
+// manager (a window property costs one on every message).
 LRESULT CALLBACK ContainerPeer::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        if (auto* peer = static_cast<ContainerPeer*>(create->lpCreateParams)) peer->Attach(window);
+        if (auto* peer = static_cast<ContainerPeer*>(create->lpCreateParams)) {
+            peer->Attach(window);
+            SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(peer));
+        }
     }
-    auto* peer = static_cast<ContainerPeer*>(FromHandle(window));
+    auto* peer = reinterpret_cast<ContainerPeer*>(GetWindowLongPtrA(window, 0));
     if (!peer) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, 0, 0);
         peer->WindowDestroyed();
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -104,6 +115,7 @@ LRESULT ContainerPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool ContainerPeer::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return false;   // spares the key-state call
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     const TShiftState shift = ShiftOf(wParam);
     switch (message) {

@@ -10,6 +10,7 @@ const char* FormClassName() {
         WNDCLASSA windowClass{};
         windowClass.style = CS_DBLCLKS;
         windowClass.lpfnWndProc = ContainerPeer::WindowProcedure;
+        windowClass.cbWndExtra = ContainerPeer::PeerBytes;
         windowClass.hInstance = Instance();
         windowClass.hIcon = LoadIconA(Instance(), "MAINICON");
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "platform/win32/SystemLibrary.h"
 #include "toolkit/Forms.h"
 
 namespace win32 {
@@ -10,20 +11,9 @@ namespace win32 {
 namespace {
 
 // Themed check boxes and radio buttons ignore the text colour; these draw classically so
-// the model's colours show. uxtheme is no KnownDLL: it is loaded by its full path in the
-// system directory, and its own imports are looked for there first.
+// the model's colours show.
 void UseClassicLook(HWND window) {
-    // Typed by the SDK's declaration (WINAPI, __stdcall on i686); decltype imports nothing.
-    using SetThemeCall = decltype(&::SetWindowTheme);
-    static const SetThemeCall setTheme = []() -> SetThemeCall {
-        char path[MAX_PATH];
-        const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-        if (length == 0 || length + 13 >= MAX_PATH) return nullptr;
-        lstrcatA(path, "\\uxtheme.dll");
-        HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-        if (!module) return nullptr;
-        return reinterpret_cast<SetThemeCall>(reinterpret_cast<void*>(GetProcAddress(module, "SetWindowTheme")));
-    }();
+    static const auto setTheme = platform::SystemFunction<decltype(&::SetWindowTheme)>("uxtheme.dll", "SetWindowTheme");
     if (setTheme) setTheme(window, L"", L"");
 }
 

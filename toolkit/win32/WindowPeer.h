@@ -60,11 +60,13 @@ protected:
 class ContainerPeer : public WindowPeer {
 public:
     explicit ContainerPeer(TWinControl& control) : WindowPeer(control) {}
+    ~ContainerPeer() override;
     void Create();
     void Changed(TChange what) override;
 
     static const char* ClassName();
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static constexpr int PeerBytes = sizeof(ContainerPeer*);   // the window bytes of classes using WindowProcedure
 
 protected:
     virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
