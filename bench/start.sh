@@ -7,7 +7,7 @@
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$source_dir/build/win32}" && pwd)
-pairs=${2:-7}
+pairs=${2:-15}
 out=$build/bench-start
 source "$source_dir/tests/e2e/root.sh"
 root_complete || { echo "bench: no Debian 13 root with Wine 10; run scripts/setup" >&2; exit 1; }
