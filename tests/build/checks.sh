@@ -25,6 +25,7 @@ check() {  # NAME COMMAND...
 }
 
 headers() { "$1" -p "$2"; }   # OBJDUMP EXE
+dll_names() { sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$1"; }   # HEADERS: the imported DLLs
 
 # OBJDUMP EXE FORMAT MAGIC: the file format, the optional header's magic, the GUI subsystem.
 is_program() {
@@ -59,7 +60,7 @@ imports_only_known_dlls() {
     elif [[ " ${known_dlls//$'\n'/ } " != *" $dll "* ]]; then
       echo "imports $dll.DLL, which is no KnownDLL"; bad=1
     fi
-  done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$dump")
+  done < <(dll_names "$dump")
   grep -qE '^Entry d [0-9a-f]+ 0+ Delay Import Directory' <<<"$dump" || { echo "has delay imports"; bad=1; }
   return $bad
 }
@@ -115,12 +116,13 @@ stripped_within() {
 # OBJDUMP EXE DLL...: none of the DLLs is imported; the program loads them when it first needs
 # them, so that they cost its start nothing.
 imports_none_of() {
-  local objdump=$1 exe=$2 dump dll found=0
+  local objdump=$1 exe=$2 dump imported dll found=0
   shift 2
   [ -f "$exe" ] || { echo "$exe not built"; return 1; }
   dump=$(headers "$objdump" "$exe") || return 1
+  imported=" $(dll_names "$dump" | tr '[:lower:]\n' '[:upper:] ') "
   for dll; do
-    if grep -qiE "DLL Name: $dll\.dll\$" <<<"$dump"; then echo "imports $dll.dll"; found=1; fi
+    if [[ $imported == *" ${dll^^}.DLL "* ]]; then echo "imports $dll.dll"; found=1; fi
   done
   return $found
 }
