@@ -1,5 +1,10 @@
-// The reference for the installer's start: a window with a caption and nothing else.
+// The reference for the installer's start: a window with a caption and nothing else. Built a
+// second time with COMMON_CONTROLS: the same window in a program that also loads the common
+// controls the way the installer does (version 6 by the installer's manifest, at start).
 #include <windows.h>
+#ifdef COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -11,6 +16,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+#ifdef COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;

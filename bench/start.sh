@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The installer's start under Wine against a minimal Win32 program of the same compiler and
 # bitness (bench/MinimalWindow.cpp): the time from starting the process until its window is
-# visible, in alternating pairs; prints the median ratio of the pairs. Runs under Wine 10 in
-# the bench's Debian 13 root (made by scripts/setup), with one wineserver for every start.
-#   bench/start.sh [BUILD_DIR [PAIRS]]   (BUILD_DIR holds both programs; default build/win32)
+# visible, in alternating rounds; prints the median ratio of the rounds. A third program, the
+# minimal one with the common controls loaded as the installer loads them, tells how much of
+# the gap those alone take. Runs under Wine 10 in the bench's Debian 13 root (made by
+# scripts/setup), with one wineserver for every start.
+#   bench/start.sh [BUILD_DIR [ROUNDS]]   (BUILD_DIR holds the programs; default build/win32)
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$source_dir/build/win32}" && pwd)
-pairs=${2:-15}
+rounds=${2:-15}
 out=$build/bench-start
 source "$source_dir/tests/e2e/root.sh"
 root_complete || { echo "bench: no Debian 13 root with Wine 10; run scripts/setup" >&2; exit 1; }
@@ -34,7 +36,7 @@ root_timeout 240 root_wine "$WINEPREFIX" -- wineboot -i >"$out/wineboot.log" 2>&
 root_timeout 60 root_wineserver "$WINEPREFIX" -w
 mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 cp "$PICTORO_WINE_FONTS"/* "$WINEPREFIX/drive_c/windows/Fonts/"
-cp "$build/Install_Pictoro.exe" "$build/minimal_window.exe" "$WINEPREFIX/drive_c/"
+cp "$build/Install_Pictoro.exe" "$build/minimal_window.exe" "$build/minimal_common_controls.exe" "$WINEPREFIX/drive_c/"
 # One server for every run, as on a running system.
 ( root_wineserver "$WINEPREFIX" -f -p ) >/dev/null 2>&1 &
 server=$!
@@ -61,17 +63,23 @@ start_ms() {  # PROGRAM CAPTION
 }
 
 start_ms minimal_window.exe "Minimal Window" >/dev/null   # the first start loads the DLLs from disk
+start_ms minimal_common_controls.exe "Minimal Window" >/dev/null
 start_ms Install_Pictoro.exe "Install Pictoro 1.7" >/dev/null
-ratios=() installer=() minimal=()
-for (( i = 0; i < pairs; i++ )); do
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+ratios=() controlsRatios=() beyondControls=() installer=() minimal=() controls=()
+for (( i = 0; i < rounds; i++ )); do
   a=$(start_ms Install_Pictoro.exe "Install Pictoro 1.7")
   b=$(start_ms minimal_window.exe "Minimal Window")
-  installer+=("$a") minimal+=("$b")
-  ratios+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')")
+  c=$(start_ms minimal_common_controls.exe "Minimal Window")
+  installer+=("$a") minimal+=("$b") controls+=("$c")
+  ratios+=("$(ratio "$a" "$b")") controlsRatios+=("$(ratio "$c" "$b")") beyondControls+=("$(ratio "$a" "$c")")
 done
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 echo "start: $(basename "$build") build, $(root_run -- "$PICTORO_WINE" --version)"
-echo "installer ms: ${installer[*]}"
-echo "minimal ms:   ${minimal[*]}"
-echo "bench start ratio $(median "${ratios[@]}") vs minimal program (goal at most 1.2; median of $pairs pairs," \
+echo "installer ms:                ${installer[*]}"
+echo "minimal ms:                  ${minimal[*]}"
+echo "minimal, common controls ms: ${controls[*]}"
+echo "start: the common controls alone $(median "${controlsRatios[@]}") vs minimal program;" \
+  "installer $(median "${beyondControls[@]}") vs minimal program with the common controls"
+echo "bench start ratio $(median "${ratios[@]}") vs minimal program (goal at most 1.2; median of $rounds rounds," \
   "installer $(median "${installer[@]}") ms, minimal $(median "${minimal[@]}") ms)"

@@ -59,26 +59,30 @@ DWORD FormPeer::ExStyle() const {
 }
 
 void FormPeer::Create() {
-    HWND window = CreateWindowExA(ExStyle(), FormClassName(), form_.Caption().c_str(), Style(), 0, 0, 0, 0,
-                                  ApplicationWindow(), nullptr, Instance(), this);
+    const Placement place = Placed();
+    HWND window = CreateWindowExA(ExStyle(), FormClassName(), form_.Caption().c_str(), Style(), place.x, place.y,
+                                  place.width, place.height, ApplicationWindow(), nullptr, Instance(), this);
     if (!window) throw Exception("Error creating window");
-    ApplyBounds();
     if (form_.Visible()) ShowOrHide();
 }
 
 // The outer size makes the client area exactly the form's client size.
-void FormPeer::ApplyBounds() {
+FormPeer::Placement FormPeer::Placed() const {
     const int clientWidth = form_.ClientWidthValue() ? form_.ClientWidthValue() : form_.Width();
     const int clientHeight = form_.ClientHeightValue() ? form_.ClientHeightValue() : form_.Height();
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, Style(), FALSE, ExStyle());
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    int x = form_.Left(), y = form_.Top();
+    Placement place{form_.Left(), form_.Top(), outer.right - outer.left, outer.bottom - outer.top};
     if (form_.Position == poScreenCenter) {
-        x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+        place.x = (GetSystemMetrics(SM_CXSCREEN) - place.width) / 2;
+        place.y = (GetSystemMetrics(SM_CYSCREEN) - place.height) / 2;
     }
-    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return place;
+}
+
+void FormPeer::ApplyBounds() {
+    const Placement place = Placed();
+    SetWindowPos(hwnd_, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormPeer::ShowOrHide() {

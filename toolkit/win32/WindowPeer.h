@@ -89,6 +89,10 @@ protected:
     void ApplyBounds() override;
 
 private:
+    struct Placement {
+        int x, y, width, height;
+    };
+    Placement Placed() const;   // where the window goes: its outer bounds
     DWORD Style() const;
     DWORD ExStyle() const;
     void ShowOrHide();
