@@ -48,15 +48,14 @@ bool CheckSynchronize() {
 
 // A thread created running may not call Execute before the derived class is constructed, so
 // it starts at the GUI thread's next CheckSynchronize (the message loop, ProcessMessages or
-// WaitFor), unless it was created on another thread.
+// WaitFor), whichever thread created it.
 TThread::TThread(bool createSuspended) : suspendCount_(1) {
     if (!createSuspended) {
-        if (threads::OnMainThread()) {
+        {
             std::lock_guard lock(syncMonitor);
             pendingStarts.push_back(this);
-        } else {
-            suspendCount_ = 0;
         }
+        if (!threads::OnMainThread()) backend::WakeMainThread();
     }
     thread_.Start([](void* self) { static_cast<TThread*>(self)->Run(); }, this);
 }

@@ -73,6 +73,26 @@ TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
     EXPECT_LT(thread.ranOn.size(), 1000u);
 }
 
+TEST(Thread, CreatedRunningOnAnotherThreadItStartsOnlyOnceConstructed) {
+    class Late : public TThread {
+    public:
+        Late() : TThread(false) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            constructed = true;
+        }
+        bool constructed = false;
+        std::atomic<bool> sawConstructed{false};
+
+    protected:
+        void Execute() override { sawConstructed = constructed; }
+    };
+    Late* thread = nullptr;
+    std::thread([&thread] { thread = new Late; }).join();
+    thread->WaitFor();   // serves the start on this, the GUI thread
+    EXPECT_TRUE(thread->sawConstructed);
+    delete thread;
+}
+
 TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
     static std::atomic<bool> ran{false};
     class Idle : public TThread {
