@@ -8,6 +8,11 @@
 
 namespace win32 {
 
+HDC ScreenMeasuringDC() {
+    static const HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
 // One drawing call: the device context with the canvas's pen, brush and font selected.
 // The members end in reverse order: selections first, then the pen and brush, then the
 // device context.
@@ -226,7 +231,7 @@ HDC DirectCanvas::Acquire(bool measuring) {
     HWND surface = Surface();
     if (!surface || !control_.Showing()) {
         acquiredFrom_ = nullptr;
-        return measuring ? GetDC(nullptr) : nullptr;   // the screen measures as the window would
+        return measuring ? ScreenMeasuringDC() : nullptr;   // measures as the window would
     }
     acquiredFrom_ = surface;
     HDC dc = GetDC(surface);
@@ -237,7 +242,7 @@ HDC DirectCanvas::Acquire(bool measuring) {
 }
 
 void DirectCanvas::Release(HDC dc) {
-    ReleaseDC(acquiredFrom_, dc);
+    if (acquiredFrom_) ReleaseDC(acquiredFrom_, dc);
 }
 
 } // namespace win32

@@ -68,11 +68,14 @@ private:
     std::unique_ptr<Surface> surface_;
 };
 
-// Measures on the screen's device context and draws nothing.
+// A memory device context of the screen's kind, kept for measuring text: it measures as the
+// screen does without asking the window manager for a context each time. GUI thread only.
+HDC ScreenMeasuringDC();
+
+// Measures as the screen does and draws nothing.
 class ScreenCanvas : public GdiCanvas {
 protected:
-    HDC Acquire(bool measuring) override { return measuring ? GetDC(nullptr) : nullptr; }
-    void Release(HDC dc) override { ReleaseDC(nullptr, dc); }
+    HDC Acquire(bool measuring) override { return measuring ? ScreenMeasuringDC() : nullptr; }
 };
 
 } // namespace win32
