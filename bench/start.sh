@@ -43,12 +43,14 @@ server=$!
 
 # Milliseconds from the start of PROGRAM until a visible window has CAPTION.
 start_ms() {  # PROGRAM CAPTION
-  local begin end pid
+  local begin end pid deadline=$(( SECONDS + 30 ))
   begin=$(date +%s%N)
   ( root_wine "$WINEPREFIX" -C "$WINEPREFIX/drive_c" -- "C:\\$1" ) >/dev/null 2>&1 &
   pid=$!
   until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { echo "$1 ended without a window" >&2; exit 1; }
+    # Seen rarely: Wine's desktop comes up without a display, and no window ever shows.
+    (( SECONDS < deadline )) || { kill "$pid"; echo "$1 showed no window within 30 s" >&2; exit 1; }
   done
   end=$(date +%s%N)
   kill "$pid" 2>/dev/null || true
