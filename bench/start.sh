@@ -50,7 +50,7 @@ start_ms() {  # PROGRAM CAPTION
   until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { echo "$1 ended without a window" >&2; exit 1; }
     # Seen rarely: Wine's desktop comes up without a display, and no window ever shows.
-    (( SECONDS < deadline )) || { kill "$pid"; echo "$1 showed no window within 30 s" >&2; exit 1; }
+    (( SECONDS < deadline )) || { echo "$1 showed no window within 30 s" >&2; kill "$pid" 2>/dev/null; exit 1; }
   done
   end=$(date +%s%N)
   kill "$pid" 2>/dev/null || true
