@@ -12,18 +12,15 @@ extern char** environ;
 
 namespace bench {
 
-double SecondsOf(const std::function<void()>& work)
-{
+double SecondsOf(const std::function<void()>& work) {
     auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void RunTool(const std::vector<std::string>& argv)
-{
+void RunTool(const std::vector<std::string>& argv) {
     std::vector<char*> args;
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -39,8 +36,7 @@ void RunTool(const std::vector<std::string>& argv)
 }
 
 void ComparePaired(const std::string& name, const std::string& reference, double goal, int runs,
-                   const std::function<void()>& ours, const std::function<void()>& theirs)
-{
+                   const std::function<void()>& ours, const std::function<void()>& theirs) {
     ours();
     theirs();
     std::vector<double> ratios;
@@ -55,8 +51,8 @@ void ComparePaired(const std::string& name, const std::string& reference, double
             oursSeconds = SecondsOf(ours);
         }
         ratios.push_back(oursSeconds / theirSeconds);
-        std::printf("%s run %d: %.4f s, %s %.4f s, ratio %.2f\n", name.c_str(), run + 1, oursSeconds,
-                    reference.c_str(), theirSeconds, ratios.back());
+        std::printf("%s run %d: %.4f s, %s %.4f s, ratio %.2f\n", name.c_str(), run + 1, oursSeconds, reference.c_str(),
+                    theirSeconds, ratios.back());
     }
     std::sort(ratios.begin(), ratios.end());
     std::printf("bench %s ratio %.2f vs %s (goal at most %.2f)\n", name.c_str(), ratios[ratios.size() / 2],

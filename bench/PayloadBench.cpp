@@ -17,8 +17,7 @@ volatile std::uint32_t ShownPosition = 0;
 
 } // namespace
 
-int main()
-{
+int main() {
     const fs::path work = "/tmp/pictoro-bench-payload";
     fs::remove_all(work);
     fs::create_directories(work / "C" / "Pictoro");
@@ -31,7 +30,9 @@ int main()
 
     bench::ComparePaired(
         "payload", "cp", 2.0, 9, [&] { WriteApplication("C:\\Pictoro\\", setProgress); },
-        [&] { bench::RunTool({"cp", source.string(), (work / "copy.exe").string()}); });
+        [&] {
+            bench::RunTool({"cp", source.string(), (work / "copy.exe").string()});
+        });
     fs::remove_all(work);
     return 0;
 }

@@ -39,16 +39,16 @@ std::string DecimalDigits(BigInteger number) {
         std::uint32_t chunk = Divide(number, 1000000000);
         for (int i = 0; i < 9; ++i, chunk /= 10) reversed += char('0' + chunk % 10);
     }
-    while (reversed.size() > 1 && reversed.back() == '0') reversed.pop_back();   // the last chunk's padding
+    while (reversed.size() > 1 && reversed.back() == '0') reversed.pop_back(); // the last chunk's padding
     return {reversed.rbegin(), reversed.rend()};
 }
 
 // The exact digits of a positive finite value and the decimal exponent of the first one.
 void ExactDigits(double value, std::string& digits, int& exponent) {
     int binaryExponent = 0;
-    const double fraction = std::frexp(value, &binaryExponent);   // value = fraction * 2^binaryExponent
+    const double fraction = std::frexp(value, &binaryExponent); // value = fraction * 2^binaryExponent
     const auto mantissa = std::uint64_t(std::ldexp(fraction, 53));
-    binaryExponent -= 53;                                           // value = mantissa * 2^binaryExponent
+    binaryExponent -= 53; // value = mantissa * 2^binaryExponent
     BigInteger number{std::uint32_t(mantissa), std::uint32_t(mantissa >> 32)};
     for (int i = 0; i < binaryExponent; ++i) Multiply(number, 2);
     // A negative power of two is the same power of five over a power of ten.

@@ -55,7 +55,7 @@ public:
     std::uint64_t Position() const { return position_; }
 
 private:
-    static constexpr std::uint8_t EscapeByte = 31;     // stands before a byte below 32, written plus the offset
+    static constexpr std::uint8_t EscapeByte = 31; // stands before a byte below 32, written plus the offset
     static constexpr std::uint8_t EscapeOffset = 84;
     static void RequireKeyTable();
     static std::uint8_t Key(std::size_t index);

@@ -13,59 +13,48 @@
 namespace {
 
 // A whole text in plain decimal notation: no blank or plus sign before it, no hexadecimal.
-bool ParseDecimal(const std::string& text, double& value)
-{
+bool ParseDecimal(const std::string& text, double& value) {
     const std::size_t first = text.compare(0, 1, "-") == 0 ? 1 : 0;
     if (text.size() <= first || !(std::isdigit(static_cast<unsigned char>(text[first])) || text[first] == '.'))
         return false;
-    if (text.compare(first, 2, "0x") == 0 || text.compare(first, 2, "0X") == 0)
-        return false;
+    if (text.compare(first, 2, "0x") == 0 || text.compare(first, 2, "0X") == 0) return false;
     errno = 0;
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
     return errno != ERANGE && end == text.c_str() + text.size();
 }
 
-std::string FoundByte(std::uint8_t b)
-{
+std::string FoundByte(std::uint8_t b) {
     return b == platform::TextFile::EndOfFileChar ? "the end of the file" : "byte " + std::to_string(b);
 }
 
 } // namespace
 
-std::string QuotedForMessage(const std::string& text)
-{
+std::string QuotedForMessage(const std::string& text) {
     constexpr std::size_t Shown = 24;
     const std::string shown = EscapedForMessage(text.substr(0, Shown));
     return "\"" + shown + (text.size() > Shown ? "...\"" : "\"");
 }
 
 EDataFileFormat::EDataFileFormat(const std::string& problem, std::uint64_t offset)
-    : Exception(problem + " at byte offset " + std::to_string(offset)), Problem(problem), Offset(offset)
-{
-}
+    : Exception(problem + " at byte offset " + std::to_string(offset)), Problem(problem), Offset(offset) {}
 
-std::uint8_t TLibData1_ReadWrite::ReadCheckedByte(platform::TextFile& file)
-{
+std::uint8_t TLibData1_ReadWrite::ReadCheckedByte(platform::TextFile& file) {
     const std::uint8_t b = GetFileByte(file);
-    if (b > EscapeByte)
-        return b;
-    if (b < EscapeByte)
-        throw EDataFileFormat(FoundByte(b), position_ - 1);
+    if (b > EscapeByte) return b;
+    if (b < EscapeByte) throw EDataFileFormat(FoundByte(b), position_ - 1);
     const std::uint8_t escaped = GetFileByte(file);
     if (escaped < EscapeOffset || escaped >= EscapeOffset + 32)
         throw EDataFileFormat("escape byte 31 followed by " + FoundByte(escaped), position_ - 1);
     return static_cast<std::uint8_t>(escaped - EscapeOffset);
 }
 
-std::size_t TLibData1_ReadWrite::ReadLength(platform::TextFile& file)
-{
+std::size_t TLibData1_ReadWrite::ReadLength(platform::TextFile& file) {
     const std::size_t low = ReadCheckedByte(file);
     return low + 256 * static_cast<std::size_t>(ReadCheckedByte(file));
 }
 
-std::string TLibData1_ReadWrite::ReadString(platform::TextFile& file)
-{
+std::string TLibData1_ReadWrite::ReadString(platform::TextFile& file) {
     RequireKeyTable();
     const std::uint8_t r = ReadCheckedByte(file);
     const std::size_t length = ReadLength(file);
@@ -79,21 +68,17 @@ std::string TLibData1_ReadWrite::ReadString(platform::TextFile& file)
     return text;
 }
 
-std::string TLibData1_ReadWrite::ReadRawString(platform::TextFile& file)
-{
+std::string TLibData1_ReadWrite::ReadRawString(platform::TextFile& file) {
     std::string text(ReadLength(file), '\0');
-    for (char& c : text)
-        c = static_cast<char>(ReadCheckedByte(file));
+    for (char& c : text) c = static_cast<char>(ReadCheckedByte(file));
     return text;
 }
 
-std::string TLibData1_ReadWrite::ReadKeySeed(platform::TextFile& file)
-{
+std::string TLibData1_ReadWrite::ReadKeySeed(platform::TextFile& file) {
     return ReadRawString(file);
 }
 
-std::int32_t TLibData1_ReadWrite::ReadInteger(platform::TextFile& file)
-{
+std::int32_t TLibData1_ReadWrite::ReadInteger(platform::TextFile& file) {
     const std::uint64_t start = position_;
     const std::string text = ReadString(file);
     std::int32_t value = 0;
@@ -103,8 +88,7 @@ std::int32_t TLibData1_ReadWrite::ReadInteger(platform::TextFile& file)
     return value;
 }
 
-double TLibData1_ReadWrite::ReadFloat(platform::TextFile& file)
-{
+double TLibData1_ReadWrite::ReadFloat(platform::TextFile& file) {
     const std::uint64_t start = position_;
     const std::string text = ReadString(file);
     double value = 0;
@@ -113,12 +97,10 @@ double TLibData1_ReadWrite::ReadFloat(platform::TextFile& file)
     return value;
 }
 
-double TLibData1_ReadWrite::ReadDateTime(platform::TextFile& file)
-{
+double TLibData1_ReadWrite::ReadDateTime(platform::TextFile& file) {
     return ReadFloat(file);
 }
 
-std::uint8_t TLibData1_ReadWrite::ReadMarker(platform::TextFile& file)
-{
+std::uint8_t TLibData1_ReadWrite::ReadMarker(platform::TextFile& file) {
     return static_cast<std::uint8_t>(ReadCheckedByte(file) - Key(16));
 }

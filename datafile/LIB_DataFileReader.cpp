@@ -10,8 +10,7 @@ class TDataFileParser {
 public:
     explicit TDataFileParser(platform::TextFile& file) : file_(file) {}
 
-    TDataFileContent Parse()
-    {
+    TDataFileContent Parse() {
         TDataFileContent content;
         ReadStart(content);
         ReadHeader(content);
@@ -30,8 +29,7 @@ public:
 
 private:
     template <class Read>
-    auto Expect(const std::string& what, Read read) -> decltype(read())
-    {
+    auto Expect(const std::string& what, Read read) -> decltype(read()) {
         try {
             return read();
         } catch (const EDataFileFormat& e) {
@@ -39,34 +37,34 @@ private:
         }
     }
 
-    void ReadStart(TDataFileContent& content)
-    {
+    void ReadStart(TDataFileContent& content) {
         content.FormatVersion = Expect("the format version", [&] { return reader_.ReadCheckedByte(file_); });
         if (content.FormatVersion != 0)
-            throw EDataFileFormat("expected format version 0, found version " + std::to_string(content.FormatVersion), 0);
+            throw EDataFileFormat("expected format version 0, found version " + std::to_string(content.FormatVersion),
+                                  0);
         const std::uint64_t start = reader_.Position();
         const std::string seed = Expect("the key seed", [&] { return reader_.ReadKeySeed(file_); });
         if (seed.size() < KeySeedMinLength || seed.size() > KeySeedMaxLength)
-            throw EDataFileFormat("expected a key seed of 879 to 977 bytes, found one of " +
-                                  std::to_string(seed.size()) + " bytes", start);
+            throw EDataFileFormat(
+                "expected a key seed of 879 to 977 bytes, found one of " + std::to_string(seed.size()) + " bytes",
+                start);
         for (const char c : seed)
             if (static_cast<std::uint8_t>(c) < KeySeedMinByte || static_cast<std::uint8_t>(c) > KeySeedMaxByte)
                 throw EDataFileFormat("expected key seed bytes 14 to 253, found byte " +
-                                      std::to_string(static_cast<std::uint8_t>(c)) + " in the seed", start);
+                                          std::to_string(static_cast<std::uint8_t>(c)) + " in the seed",
+                                      start);
         content.KeySeedLength = seed.size();
         KeyTable = DeriveKeyTable(seed);
     }
 
-    void ReadHeader(TDataFileContent& content)
-    {
+    void ReadHeader(TDataFileContent& content) {
         content.DownloadDir = ExpectString("the download directory");
         content.CacheDir = ExpectString("the cache directory");
         content.DownloadLocation1 = ExpectString("the first download location");
         content.DownloadLocation2 = ExpectString("the second download location");
     }
 
-    void ReadFixedFields(TDataFileContent& content)
-    {
+    void ReadFixedFields(TDataFileContent& content) {
         content.RemSetPath1 = ExpectPacked("the packed RemSetPath1");
         content.RemSetPath2 = ExpectPacked("the packed RemSetPath2");
         content.RemSetPath3 = ExpectPacked("the packed RemSetPath3");
@@ -79,37 +77,31 @@ private:
         content.LastField = Expect("the last fixed field", [&] { return reader_.ReadInteger(file_); });
     }
 
-    void ReadSettings(TDataFileContent& content)
-    {
+    void ReadSettings(TDataFileContent& content) {
         for (;;) {
             const std::string number = std::to_string(content.Settings.size() + 1);
             const std::uint8_t marker = Expect("the marker of setting " + number + " or the end of the list",
                                                [&] { return reader_.ReadMarker(file_); });
-            if (marker == 0)
-                return;   // the end of the remote-settings list
+            if (marker == 0) return; // the end of the remote-settings list
             std::string name = ExpectString("the name of setting " + number);
             std::string value = ExpectString("the value of setting " + number + " " + QuotedForMessage(name));
             content.Settings.emplace_back(std::move(name), std::move(value));
         }
     }
 
-    std::string ExpectString(const std::string& what)
-    {
+    std::string ExpectString(const std::string& what) {
         return Expect(what, [&] { return reader_.ReadString(file_); });
     }
 
-    std::string ExpectPacked(const std::string& what)
-    {
+    std::string ExpectPacked(const std::string& what) {
         const std::uint64_t start = reader_.Position();
         const std::string packed = Expect(what, [&] { return reader_.ReadRawString(file_); });
         const auto text = UnpackText(packed);
-        if (!text)
-            throw EDataFileFormat("expected " + what + ", found bytes that are no packed text", start);
+        if (!text) throw EDataFileFormat("expected " + what + ", found bytes that are no packed text", start);
         return *text;
     }
 
-    void ExpectMarker(std::uint8_t marker, const std::string& what)
-    {
+    void ExpectMarker(std::uint8_t marker, const std::string& what) {
         const std::uint64_t start = reader_.Position();
         const std::string expected = "marker " + std::to_string(marker) + " (" + what + ")";
         const std::uint8_t found = Expect(expected, [&] { return reader_.ReadMarker(file_); });
@@ -117,8 +109,7 @@ private:
             throw EDataFileFormat("expected " + expected + ", found marker " + std::to_string(found), start);
     }
 
-    void ExpectEndOfFile()
-    {
+    void ExpectEndOfFile() {
         const std::uint64_t start = reader_.Position();
         const bool atEnd = file_.Eof();
         platform::IOCheck(file_);
@@ -132,8 +123,7 @@ private:
 
 } // namespace
 
-TDataFileContent ReadDataFile(const std::string& path)
-{
+TDataFileContent ReadDataFile(const std::string& path) {
     platform::TextFile file;
     file.Assign(path);
     file.Reset();

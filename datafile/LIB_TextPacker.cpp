@@ -4,6 +4,7 @@
 
 #include "datafile/Web_Endpoints.h"
 
+// clang-format off
 const std::array<TPackEntry, 62> PackDictionary = {{
     {MakerSiteAddress, 'A'}, {ProductSiteAddress, 'B'},
     {SearchServiceAddress1, 'C'}, {SearchServiceAddress2, 'D'},
@@ -21,6 +22,7 @@ const std::array<TPackEntry, 62> PackDictionary = {{
     {" girl", '2'}, {" Girl", '3'}, {" - ", '4'}, {"index", '5'}, {" with ", '6'},
     {" new ", '7'}, {"01 ", '8'}, {"02 ", '9'}, {"03 ", '.'},
 }};
+// clang-format on
 
 namespace {
 
@@ -29,12 +31,11 @@ constexpr int GroupBits = 6;
 constexpr int PageCount = 5;
 
 struct TCode {
-    int Page;    // number of all-zero groups before the value
-    int Value;   // 1 to 63
+    int Page; // number of all-zero groups before the value
+    int Value; // 1 to 63
 };
 
-TCode CodeOf(std::uint8_t b)
-{
+TCode CodeOf(std::uint8_t b) {
     if (b == 32) return {0, 1};
     if (b >= 46 && b <= 58) return {0, b - 44};
     if (b >= 65 && b <= 88) return {0, b - 50};
@@ -55,11 +56,9 @@ TCode CodeOf(std::uint8_t b)
 // The byte of each page and value, or -1 where no byte has that code.
 struct TDecodeTable {
     int Byte[PageCount][64];
-    TDecodeTable()
-    {
+    TDecodeTable() {
         for (auto& page : Byte)
-            for (int& b : page)
-                b = -1;
+            for (int& b : page) b = -1;
         for (int b = 0; b < 256; ++b) {
             const TCode code = CodeOf(static_cast<std::uint8_t>(b));
             Byte[code.Page][code.Value] = b;
@@ -71,22 +70,16 @@ struct TDecodeTable {
 // and another bit arrives.
 class TBitWriter {
 public:
-    void PutBit(int bit)
-    {
-        if (count_ == 8)
-            FlushBits();
+    void PutBit(int bit) {
+        if (count_ == 8) FlushBits();
         pending_ = static_cast<std::uint8_t>(pending_ << 1 | bit);
         ++count_;
     }
-    void PutCode(const TCode& code)
-    {
-        for (int i = 0; i < code.Page * GroupBits; ++i)
-            PutBit(0);
-        for (int i = GroupBits - 1; i >= 0; --i)
-            PutBit(code.Value >> i & 1);
+    void PutCode(const TCode& code) {
+        for (int i = 0; i < code.Page * GroupBits; ++i) PutBit(0);
+        for (int i = GroupBits - 1; i >= 0; --i) PutBit(code.Value >> i & 1);
     }
-    std::string Finish()
-    {
+    std::string Finish() {
         if (count_ > 0) {
             pending_ = static_cast<std::uint8_t>(pending_ << (8 - count_));
             FlushBits();
@@ -95,8 +88,7 @@ public:
     }
 
 private:
-    void FlushBits()
-    {
+    void FlushBits() {
         out_ += static_cast<char>(pending_);
         pending_ = 0;
         count_ = 0;
@@ -106,19 +98,16 @@ private:
     int count_ = 0;
 };
 
-std::string EscapeMarks(const std::string& text)
-{
+std::string EscapeMarks(const std::string& text) {
     std::string t;
     for (const char c : text) {
         t += c;
-        if (c == Mark)
-            t += ' ';
+        if (c == Mark) t += ' ';
     }
     return t;
 }
 
-void Substitute(std::string& t)
-{
+void Substitute(std::string& t) {
     for (const TPackEntry& entry : PackDictionary) {
         const std::string substring = entry.Substring;
         for (auto at = t.find(substring); at != std::string::npos; at = t.find(substring))
@@ -126,15 +115,13 @@ void Substitute(std::string& t)
     }
 }
 
-std::optional<std::string> DecodeGroups(const std::string& packed)
-{
+std::optional<std::string> DecodeGroups(const std::string& packed) {
     static const TDecodeTable table;
     const std::size_t totalBits = packed.size() * 8;
     const auto bitAt = [&packed](std::size_t i) { return static_cast<std::uint8_t>(packed[i / 8]) >> (7 - i % 8) & 1; };
     const auto zeroFrom = [&](std::size_t i) {
         for (; i < totalBits; ++i)
-            if (bitAt(i))
-                return false;
+            if (bitAt(i)) return false;
         return true;
     };
 
@@ -142,49 +129,39 @@ std::optional<std::string> DecodeGroups(const std::string& packed)
     int page = 0;
     std::size_t at = 0;
     while (at < totalBits) {
-        if (totalBits - at < 8 && zeroFrom(at))
-            break;   // the zero fill of the last byte
-        if (totalBits - at < GroupBits)
-            return std::nullopt;
+        if (totalBits - at < 8 && zeroFrom(at)) break; // the zero fill of the last byte
+        if (totalBits - at < GroupBits) return std::nullopt;
         int group = 0;
-        for (int i = 0; i < GroupBits; ++i)
-            group = group << 1 | bitAt(at++);
+        for (int i = 0; i < GroupBits; ++i) group = group << 1 | bitAt(at++);
         if (group == 0) {
-            if (++page == PageCount)
-                return std::nullopt;
+            if (++page == PageCount) return std::nullopt;
             continue;
         }
         const int b = table.Byte[page][group];
-        if (b < 0)
-            return std::nullopt;
+        if (b < 0) return std::nullopt;
         t += static_cast<char>(b);
         page = 0;
     }
-    if (page != 0)
-        return std::nullopt;
+    if (page != 0) return std::nullopt;
     return t;
 }
 
-std::optional<std::string> ExpandMarks(const std::string& t)
-{
+std::optional<std::string> ExpandMarks(const std::string& t) {
     std::string text;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i] != Mark) {
             text += t[i];
             continue;
         }
-        if (++i == t.size())
-            return std::nullopt;
+        if (++i == t.size()) return std::nullopt;
         if (t[i] == ' ') {
             text += Mark;
             continue;
         }
         const TPackEntry* entry = nullptr;
         for (const TPackEntry& candidate : PackDictionary)
-            if (candidate.Substitute == t[i])
-                entry = &candidate;
-        if (!entry)
-            return std::nullopt;
+            if (candidate.Substitute == t[i]) entry = &candidate;
+        if (!entry) return std::nullopt;
         text += entry->Substring;
     }
     return text;
@@ -192,20 +169,16 @@ std::optional<std::string> ExpandMarks(const std::string& t)
 
 } // namespace
 
-std::string PackText(const std::string& text)
-{
+std::string PackText(const std::string& text) {
     std::string t = EscapeMarks(text);
     Substitute(t);
     TBitWriter bits;
-    for (const char c : t)
-        bits.PutCode(CodeOf(static_cast<std::uint8_t>(c)));
+    for (const char c : t) bits.PutCode(CodeOf(static_cast<std::uint8_t>(c)));
     return bits.Finish();
 }
 
-std::optional<std::string> UnpackText(const std::string& packed)
-{
+std::optional<std::string> UnpackText(const std::string& packed) {
     const auto t = DecodeGroups(packed);
-    if (!t)
-        return std::nullopt;
+    if (!t) return std::nullopt;
     return ExpandMarks(*t);
 }

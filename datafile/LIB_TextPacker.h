@@ -8,7 +8,7 @@
 
 struct TPackEntry {
     const char* Substring;
-    char Substitute;   // follows the mark character "Q" in place of the substring
+    char Substitute; // follows the mark character "Q" in place of the substring
 };
 
 extern const std::array<TPackEntry, 62> PackDictionary;

@@ -22,19 +22,26 @@ constexpr int RemSetRetryInterval = 15;
 // The last fixed field, which no named setting mirrors.
 constexpr int LastFixedRemoteField = 10;
 
-std::string PathDownloadLocation1() { return std::string(MakerSiteAddress) + "/Install_Pictoro.exe"; }
-std::string PathDownloadLocation2() { return std::string(MirrorSpaceAddress) + "/~korvane/Install_Pictoro.exe"; }
-std::string RemSetPath1() { return std::string(MirrorSpaceAddress) + "/~korvane/REMSET/"; }
-std::string RemSetPath2() { return std::string(MakerSiteAddress) + "/REMSET/"; }
+std::string PathDownloadLocation1() {
+    return std::string(MakerSiteAddress) + "/Install_Pictoro.exe";
+}
+std::string PathDownloadLocation2() {
+    return std::string(MirrorSpaceAddress) + "/~korvane/Install_Pictoro.exe";
+}
+std::string RemSetPath1() {
+    return std::string(MirrorSpaceAddress) + "/~korvane/REMSET/";
+}
+std::string RemSetPath2() {
+    return std::string(MakerSiteAddress) + "/REMSET/";
+}
 const std::string RemSetPath3;
 
-std::string TwoDigits(std::size_t n)
-{
+std::string TwoDigits(std::size_t n) {
     return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
 }
 
-void AddGeneralSettings(std::vector<TNamedSetting>& settings)
-{
+void AddGeneralSettings(std::vector<TNamedSetting>& settings) {
+    // clang-format off
     settings.insert(settings.end(), {
         {"RemSetFile", RemSetFile},
         {"PathDownloadLocation2", PathDownloadLocation2()},
@@ -52,10 +59,11 @@ void AddGeneralSettings(std::vector<TNamedSetting>& settings)
         {"CntInstallPath", std::string(CounterHostAddress) + "/TEL/PICTORO/INSTALL/PTINS"},
         {"VerLatestVersion", "1.7"},
     });
+    // clang-format on
 }
 
-void AddSite(std::vector<TNamedSetting>& settings, const std::string& prefix, const TSiteEntry& site)
-{
+void AddSite(std::vector<TNamedSetting>& settings, const std::string& prefix, const TSiteEntry& site) {
+    // clang-format off
     settings.insert(settings.end(), {
         {prefix + "_URL", "http://" + site.Host},
         {prefix + "_Title", SiteTitle(site.Host)},
@@ -65,12 +73,11 @@ void AddSite(std::vector<TNamedSetting>& settings, const std::string& prefix, co
         {prefix + "_Description1", site.Description1},
         {prefix + "_Description2", site.Description2},
     });
-    for (const std::string& blocked : site.Blocked)
-        settings.emplace_back(prefix + "_Blocked", blocked);
+    // clang-format on
+    for (const std::string& blocked : site.Blocked) settings.emplace_back(prefix + "_Blocked", blocked);
 }
 
-void AddSiteDirectory(std::vector<TNamedSetting>& settings)
-{
+void AddSiteDirectory(std::vector<TNamedSetting>& settings) {
     const auto& groups = SiteDirectory();
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const std::string group = "RMSDIR" + TwoDigits(g + 1);
@@ -80,23 +87,21 @@ void AddSiteDirectory(std::vector<TNamedSetting>& settings)
     }
 }
 
-void WriteFixedRemoteFields(platform::TextFile& file)
-{
+void WriteFixedRemoteFields(platform::TextFile& file) {
     for (const std::string& text : {RemSetPath1(), RemSetPath2(), RemSetPath3, RemSetFile})
         DataWriter->WriteRawString(file, PackText(text));
     DataWriter->WriteInteger(file, RemSetDelay);
     DataWriter->WriteInteger(file, RemSetInterval);
     DataWriter->WriteInteger(file, RemSetRetryInterval);
-    DataWriter->WriteDateTime(file, 0);   // RemSetSuspendedTill: no date
-    DataWriter->WriteDateTime(file, 0);   // a second date, no named setting of its own
+    DataWriter->WriteDateTime(file, 0); // RemSetSuspendedTill: no date
+    DataWriter->WriteDateTime(file, 0); // a second date, no named setting of its own
     DataWriter->WriteInteger(file, LastFixedRemoteField);
 }
 
 // The whole content of the data file, from the version byte to the closing end marker.
 void WriteContent(platform::TextFile& file, TLibData1_ReadWrite& writer, const TWizardChoices& choices,
-                  unsigned progress, const std::function<void(unsigned)>& setProgress)
-{
-    writer.WriteByte(file, 0);   // format version
+                  unsigned progress, const std::function<void(unsigned)>& setProgress) {
+    writer.WriteByte(file, 0); // format version
     std::string seed;
     MakeKeySeed(KeyTable, seed);
     writer.WriteKeySeed(file, seed);
@@ -108,18 +113,17 @@ void WriteContent(platform::TextFile& file, TLibData1_ReadWrite& writer, const T
     DataWriter = &writer;
     writer.WriteMarker(file, MarkerPerformance);
     writer.WriteInteger(file, ThreadsForConnection(choices.ConnectionKind));
-    writer.WriteInteger(file, 0);   // no maximum speed
+    writer.WriteInteger(file, 0); // no maximum speed
     writer.WriteMarker(file, MarkerSystem);
     WriteDefaultSettings(file);
     setProgress(progress);
-    writer.WriteMarker(file, MarkerEnd);   // end of the system list
+    writer.WriteMarker(file, MarkerEnd); // end of the system list
     setProgress(progress);
-    writer.WriteMarker(file, MarkerEnd);   // end of the top-level list
+    writer.WriteMarker(file, MarkerEnd); // end of the top-level list
 }
 
 // Closes a channel that failed, ignoring what the close reports.
-void Abandon(platform::TextFile& file)
-{
+void Abandon(platform::TextFile& file) {
     if (file.IsOpen()) {
         file.Close();
         file.IOResult();
@@ -128,32 +132,27 @@ void Abandon(platform::TextFile& file)
 
 } // namespace
 
-std::vector<TNamedSetting> DefaultSettings()
-{
+std::vector<TNamedSetting> DefaultSettings() {
     std::vector<TNamedSetting> settings;
     AddGeneralSettings(settings);
     AddSiteDirectory(settings);
     return settings;
 }
 
-void WritePair(platform::TextFile& file, const std::string& name, const std::string& value)
-{
+void WritePair(platform::TextFile& file, const std::string& name, const std::string& value) {
     DataWriter->WriteMarker(file, MarkerSetting);
     DataWriter->WriteString(file, name);
     DataWriter->WriteString(file, value);
 }
 
-void WriteDefaultSettings(platform::TextFile& file)
-{
+void WriteDefaultSettings(platform::TextFile& file) {
     DataWriter->WriteMarker(file, MarkerRemoteSettings);
     WriteFixedRemoteFields(file);
-    for (const auto& [name, value] : DefaultSettings())
-        WritePair(file, name, value);
+    for (const auto& [name, value] : DefaultSettings()) WritePair(file, name, value);
     DataWriter->WriteMarker(file, MarkerEnd);
 }
 
-int ThreadsForConnection(int connectionKind)
-{
+int ThreadsForConnection(int connectionKind) {
     switch (connectionKind) {
     case 0: return 5;
     case 1: return 8;
@@ -164,14 +163,12 @@ int ThreadsForConnection(int connectionKind)
     }
 }
 
-std::string TemporaryFileFor(const std::string& fileName)
-{
+std::string TemporaryFileFor(const std::string& fileName) {
     return fileName + ".tmp";
 }
 
 void WriteInitialDataFile(const std::string& fileName, const TWizardChoices& choices, unsigned progressPosition,
-                          const std::function<void(unsigned)>& setProgress)
-{
+                          const std::function<void(unsigned)>& setProgress) {
     const std::string temporary = TemporaryFileFor(fileName);
     platform::TextFile file;
     TLibData1_ReadWrite writer;

@@ -9,7 +9,7 @@
 
 #include "platform/TextFile.h"
 
-using TNamedSetting = std::pair<std::string, std::string>;   // name, value
+using TNamedSetting = std::pair<std::string, std::string>; // name, value
 
 // The 679 named settings in file order: 15 general ones, then the site directory.
 std::vector<TNamedSetting> DefaultSettings();
@@ -23,7 +23,7 @@ void WriteDefaultSettings(platform::TextFile& file);
 int ThreadsForConnection(int connectionKind);
 
 struct TWizardChoices {
-    std::string InstallDir;      // ends in a backslash
+    std::string InstallDir; // ends in a backslash
     std::string DownloadDir;
     int ConnectionKind = -1;
 };

@@ -18,6 +18,7 @@ struct SiteRow {
     int MinHeight = 300;
 };
 
+// clang-format off
 constexpr SiteRow Rows[] = {
     {"Anime", "www.animegallery.example", "This site gives a lot but requires some waiting", "",
      "/banners/ /ads/ /popup/ /forum/ /chat/ /shop/ /links/ /guestbook/ /members/ /join/ /cgi-bin/ /counter/ "
@@ -123,15 +124,14 @@ constexpr SiteRow Rows[] = {
     {"XXX Adult", "www.eroticart.example"},
     {"XXX Adult", "www.adultimages.example"},
 };
+// clang-format on
 
-std::vector<std::string> BlockedPrefixes(const std::string& host, const std::string& blocked)
-{
+std::vector<std::string> BlockedPrefixes(const std::string& host, const std::string& blocked) {
     std::vector<std::string> prefixes;
     std::size_t start = 0;
     while (start < blocked.size()) {
         std::size_t end = blocked.find(' ', start);
-        if (end == std::string::npos)
-            end = blocked.size();
+        if (end == std::string::npos) end = blocked.size();
         const std::string prefix = blocked.substr(start, end - start);
         prefixes.push_back(prefix[0] == '/' ? host + prefix : prefix);
         start = end + 1;
@@ -139,12 +139,10 @@ std::vector<std::string> BlockedPrefixes(const std::string& host, const std::str
     return prefixes;
 }
 
-std::vector<TSiteGroup> BuildDirectory()
-{
+std::vector<TSiteGroup> BuildDirectory() {
     std::vector<TSiteGroup> groups;
     for (const SiteRow& row : Rows) {
-        if (groups.empty() || groups.back().Name != row.Group)
-            groups.push_back({row.Group, {}});
+        if (groups.empty() || groups.back().Name != row.Group) groups.push_back({row.Group, {}});
         TSiteEntry site;
         site.Host = row.Host;
         site.MinImageSize = row.MinImageSize;
@@ -160,16 +158,13 @@ std::vector<TSiteGroup> BuildDirectory()
 
 } // namespace
 
-const std::vector<TSiteGroup>& SiteDirectory()
-{
+const std::vector<TSiteGroup>& SiteDirectory() {
     static const std::vector<TSiteGroup> directory = BuildDirectory();
     return directory;
 }
 
-std::string SiteTitle(const std::string& host)
-{
+std::string SiteTitle(const std::string& host) {
     std::string title = host.rfind("www.", 0) == 0 ? host.substr(4) : host;
-    if (!title.empty())
-        title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+    if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
     return title;
 }

@@ -5,13 +5,13 @@
 #include <vector>
 
 struct TSiteEntry {
-    std::string Host;            // the start address is "http://" and the host
+    std::string Host; // the start address is "http://" and the host
     int MinImageSize = 20;
     int MinWidth = 300;
     int MinHeight = 300;
     std::string Description1;
     std::string Description2;
-    std::vector<std::string> Blocked;   // address prefixes, host and path without scheme
+    std::vector<std::string> Blocked; // address prefixes, host and path without scheme
 };
 
 struct TSiteGroup {

@@ -24,8 +24,7 @@ std::string ExecutablePath(const TInstallSettings& settings) {
 
 void CreateStartMenuLinks(const TInstallSettings& settings) {
     std::string programs;
-    if (platform::SHGetFolderPathA(settings.ShellOwner, platform::CsidlPrograms, 0, programs) != platform::HrOK)
-        return;
+    if (platform::SHGetFolderPathA(settings.ShellOwner, platform::CsidlPrograms, 0, programs) != platform::HrOK) return;
     const std::string folder = programs + "\\Pictoro";
     const std::string exe = ExecutablePath(settings);
     platform::CreateDir(folder);
@@ -36,8 +35,7 @@ void CreateStartMenuLinks(const TInstallSettings& settings) {
 
 void CreateDesktopLink(const TInstallSettings& settings) {
     std::string desktop;
-    if (platform::SHGetFolderPathA(settings.ShellOwner, platform::CsidlDesktopDirectory, 0, desktop) !=
-        platform::HrOK)
+    if (platform::SHGetFolderPathA(settings.ShellOwner, platform::CsidlDesktopDirectory, 0, desktop) != platform::HrOK)
         return;
     CreateLink(ExecutablePath(settings), desktop + "\\Pictoro.Lnk", "Pictoro", "", 0);
 }

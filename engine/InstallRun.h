@@ -9,9 +9,9 @@
 #include "engine/RunProgress.h"
 
 struct TInstallSettings {
-    TWizardChoices Choices;           // InstallDir ends in a backslash
+    TWizardChoices Choices; // InstallDir ends in a backslash
     bool DesktopShortcut = false;
-    std::uintptr_t ShellOwner = 0;    // the window that owns the requests for the shell's folders
+    std::uintptr_t ShellOwner = 0; // the window that owns the requests for the shell's folders
 };
 
 // The payload plus a thirtieth for the steps after the executable.

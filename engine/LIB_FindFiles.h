@@ -17,6 +17,5 @@ using TAcceptFileEvent = std::function<bool(const std::string& Path)>;
 //   4+ none; only StartDirs
 // Masks and StartDirs are lists separated by ";". Returns the full paths found, each once
 // (the letter case first found), sorted without regard to case. Either callback may be empty.
-std::vector<std::string> FindFiles(const std::string& Masks, std::uint8_t DriveKind,
-                                   const std::string& StartDirs, const TFindProgressEvent& OnProgress,
-                                   const TAcceptFileEvent& OnAcceptFile);
+std::vector<std::string> FindFiles(const std::string& Masks, std::uint8_t DriveKind, const std::string& StartDirs,
+                                   const TFindProgressEvent& OnProgress, const TAcceptFileEvent& OnAcceptFile);

@@ -11,11 +11,12 @@ namespace {
 platform::TextFile PayloadFile;
 std::string PayloadTarget;
 
-std::string TempName() { return PayloadTarget + PayloadTempSuffix; }
+std::string TempName() {
+    return PayloadTarget + PayloadTempSuffix;
+}
 
 // Drops the half-written temporary file; the target stays untouched.
-void DiscardTemp()
-{
+void DiscardTemp() {
     if (PayloadFile.IsOpen()) {
         PayloadFile.Close();
         PayloadFile.IOResult();
@@ -25,8 +26,7 @@ void DiscardTemp()
 
 // Runs one file operation with its I/O test; on failure discards the temporary file.
 template <typename Operation>
-void Checked(Operation operation)
-{
+void Checked(Operation operation) {
     try {
         operation();
         platform::IOCheck(PayloadFile);
@@ -36,8 +36,7 @@ void Checked(Operation operation)
     }
 }
 
-void CloseAndReplace()
-{
+void CloseAndReplace() {
     Checked([] { PayloadFile.Close(); });
     int code = platform::ReplaceFileWith(TempName(), PayloadTarget);
     if (code != platform::ioOK) {
@@ -48,20 +47,17 @@ void CloseAndReplace()
 
 } // namespace
 
-void PayloadOpen(const std::string& FileName)
-{
+void PayloadOpen(const std::string& FileName) {
     PayloadBlockNo = 0;
     PayloadPosition = 0;
     int code = platform::CheckReplaceable(FileName);
-    if (code != platform::ioOK)
-        throw EInOutError(code);
+    if (code != platform::ioOK) throw EInOutError(code);
     PayloadTarget = FileName;
     PayloadFile.Assign(TempName());
     Checked([] { PayloadFile.Rewrite(); });
 }
 
-void PayloadWriteBlock()
-{
+void PayloadWriteBlock() {
     ++PayloadBlockNo;
     const std::uint8_t* block = PayloadImage + std::int64_t(PayloadBlockNo - 1) * PayloadBlockSize;
     for (int i = 0; i < PayloadBlockSize; ++i) {
@@ -74,12 +70,12 @@ void PayloadWriteBlock()
     }
 }
 
-bool PayloadDone() { return PayloadPosition > PayloadSize; }
+bool PayloadDone() {
+    return PayloadPosition > PayloadSize;
+}
 
-void WriteApplication(const std::string& Dir, const std::function<void(std::int64_t)>& OnBlock)
-{
-    if (!platform::DirectoryExists(Dir))
-        ForceDir(Dir);
+void WriteApplication(const std::string& Dir, const std::function<void(std::int64_t)>& OnBlock) {
+    if (!platform::DirectoryExists(Dir)) ForceDir(Dir);
     PayloadOpen(Dir + "Pictoro.Exe");
     do {
         PayloadWriteBlock();
@@ -87,15 +83,11 @@ void WriteApplication(const std::string& Dir, const std::function<void(std::int6
     } while (!PayloadDone());
 }
 
-void ForceDir(std::string Dir)
-{
-    if (Dir.empty() || Dir.back() != '\\')
-        Dir += '\\';
+void ForceDir(std::string Dir) {
+    if (Dir.empty() || Dir.back() != '\\') Dir += '\\';
     for (std::size_t end = Dir.find('\\'); end != std::string::npos; end = Dir.find('\\', end + 1)) {
         std::string level = Dir.substr(0, end);
-        if (level.empty() || level.back() == ':' || level.back() == '\\')
-            continue;
-        if (!platform::DirectoryExists(level))
-            platform::CreateDir(level);
+        if (level.empty() || level.back() == ':' || level.back() == '\\') continue;
+        if (!platform::DirectoryExists(level)) platform::CreateDir(level);
     }
 }

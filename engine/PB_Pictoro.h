@@ -5,14 +5,14 @@
 #include <functional>
 #include <string>
 
-constexpr std::int32_t PayloadSize = 2495488;     // exactly 2,437 blocks
+constexpr std::int32_t PayloadSize = 2495488; // exactly 2,437 blocks
 constexpr std::int32_t PayloadBlockSize = 1024;
 
 // The image as constant data linked in from payload/; PayloadImage[0] is its first byte.
 extern "C" const std::uint8_t PayloadImage[PayloadSize];
 
-extern std::int32_t PayloadBlockNo;   // PayloadWriteBlock calls since PayloadOpen
-extern std::int64_t PayloadPosition;  // byte positions visited since PayloadOpen
+extern std::int32_t PayloadBlockNo; // PayloadWriteBlock calls since PayloadOpen
+extern std::int64_t PayloadPosition; // byte positions visited since PayloadOpen
 
 // The bytes go to FileName + PayloadTempSuffix; the closing call of PayloadWriteBlock puts
 // that file in place of FileName. A failure removes it and leaves FileName as it was.

@@ -23,8 +23,8 @@ void TPNLInstallInstalling::PageShown() {
 // Header clicks and closing the window wait until the files are in place.
 void TPNLInstallInstalling::InstallFiles() {
     TFormMain::TWorkBlock block(*FormMain);
-    const TInstallSettings settings{{InstallDir, DownloadDir, ConnectionKind}, DesktopShortcut,
-                                    FormMain->WindowHandle()};
+    const TInstallSettings settings{
+        {InstallDir, DownloadDir, ConnectionKind}, DesktopShortcut, FormMain->WindowHandle()};
     EmptyBarOnFailure([&] {
         ProgressBar1->SetMax(InstallRunMaximum);
         RunInstallation(settings, [this](std::uint32_t position) { SetProgress(position); });

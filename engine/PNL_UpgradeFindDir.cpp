@@ -23,10 +23,11 @@ void TPnlUpgradeFindDir::PageShown() {
         FormMain->ShowPage(PageName::PNLUpgradeStart, true);
         return;
     }
-    ShowMessage("No installed Pictoro versions could be found,\r"
-                "or the found Pictoro versions are newer than\r"
-                "the one in this installation. An upgrade is\r"
-                "not possible.");
+    ShowMessage(
+        "No installed Pictoro versions could be found,\r"
+        "or the found Pictoro versions are newer than\r"
+        "the one in this installation. An upgrade is\r"
+        "not possible.");
     FormMain->ShowPage(PageName::PnlInstall, true);
 }
 
@@ -35,7 +36,8 @@ void TPnlUpgradeFindDir::PageShown() {
 void TPnlUpgradeFindDir::SearchDataFiles() {
     TFormMain::TWorkBlock block(*FormMain);
     SetProgress(0);
-    StaticText4->SetCaption("Now searching for installed Pictoro versions on your hard disks.\r"
-                            "This can take a few moments.");
+    StaticText4->SetCaption(
+        "Now searching for installed Pictoro versions on your hard disks.\r"
+        "This can take a few moments.");
     FoundDataFiles = FindUpgradableDataFiles([this](std::uint8_t Percent) { SetProgress(Percent); });
 }

@@ -9,20 +9,24 @@
 std::string DisclaimerStatement() {
     return "Pictoro is protected by copyright under the laws of\r"
            "the Netherlands and by international treaties.\r" +
-           MakerLegalName + " allows everybody to use Pictoro\r"
-           "and to copy and distribute it to others. No right is\r"
-           "granted to modify Pictoro in any way.\r"
-           "\r"
-           "The software is supplied as it is, in its present\r"
-           "state, without any warranty. You use it at your own\r"
-           "responsibility.\r"
-           "\r"
-           "Installing or using Pictoro creates no legal relation\r"
-           "between you and " + MakerLegalName + "\r"
-           "\r" +
-           MakerLegalName + " works under Dutch law and\r"
-           "provides Pictoro under that law, in and from the\r"
-           "Netherlands, also when it is used elsewhere.";
+        MakerLegalName +
+        " allows everybody to use Pictoro\r"
+        "and to copy and distribute it to others. No right is\r"
+        "granted to modify Pictoro in any way.\r"
+        "\r"
+        "The software is supplied as it is, in its present\r"
+        "state, without any warranty. You use it at your own\r"
+        "responsibility.\r"
+        "\r"
+        "Installing or using Pictoro creates no legal relation\r"
+        "between you and " +
+        MakerLegalName +
+        "\r"
+        "\r" +
+        MakerLegalName +
+        " works under Dutch law and\r"
+        "provides Pictoro under that law, in and from the\r"
+        "Netherlands, also when it is used elsewhere.";
 }
 
 TPnlDisclaimer::TPnlDisclaimer(TComponent* owner) : TFramePanel(owner) {
@@ -55,9 +59,10 @@ void TPnlDisclaimer::BtnExitClick(TObject*) {
 
 void TPnlDisclaimer::BtnNextClick(TObject*) {
     if (!CheckBox1->Checked())
-        throw Exception("You can only install Pictoro in case you agree to this statement.\r"
-                        "Check the checkbox to confirm.\r"
-                        "Otherwise please press Exit");
+        throw Exception(
+            "You can only install Pictoro in case you agree to this statement.\r"
+            "Check the checkbox to confirm.\r"
+            "Otherwise please press Exit");
     FormMain->ShowPage(PageName::PnlInstall, true);
 }
 

@@ -58,7 +58,8 @@ void TPnlInstall::SetupButtons(tKvButtonBar* Bar) {
 }
 
 void TPnlInstall::Label18Click(TObject*) {
-    platform::ShellExecuteA(FormMain->WindowHandle(), "", "mailto:" + MakerContactAddress, "", "", platform::SwShowNormal);
+    platform::ShellExecuteA(FormMain->WindowHandle(), "", "mailto:" + MakerContactAddress, "", "",
+                            platform::SwShowNormal);
 }
 
 void TPnlInstall::RadioButton1Click(TObject*) {

@@ -8,7 +8,7 @@ TLabel* PlaceLabel(TComponent* page, TWinControl* parent, const std::string& nam
     label->Name = name;
     label->SetParent(parent);
     label->SetBounds(left, top, width, height);
-    label->SetCaption(caption);   // an auto-sized label then fits its text in the real font
+    label->SetCaption(caption); // an auto-sized label then fits its text in the real font
     return label;
 }
 

@@ -7,24 +7,20 @@ namespace {
 constexpr int LineHeight = 20;
 constexpr int Margin = 12;
 
-HWND AddLine(HWND parent, const char* text, int line)
-{
-    return CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                           Margin, Margin + line * LineHeight, 600, LineHeight, parent, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+HWND AddLine(HWND parent, const char* text, int line) {
+    return CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, Margin,
+                           Margin + line * LineHeight, 600, LineHeight, parent, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
 }
 
 // The folder of the running executable, with its trailing backslash.
-void ProgramDirectory(char* buffer, DWORD size)
-{
+void ProgramDirectory(char* buffer, DWORD size) {
     DWORD length = GetModuleFileNameA(nullptr, buffer, size);
-    while (length > 0 && buffer[length - 1] != '\\')
-        --length;
+    while (length > 0 && buffer[length - 1] != '\\') --length;
     buffer[length] = '\0';
 }
 
-void AddContent(HWND window)
-{
+void AddContent(HWND window) {
     static char directory[MAX_PATH + 1];
     ProgramDirectory(directory, MAX_PATH);
     AddLine(window, "Command line:", 0);
@@ -33,22 +29,15 @@ void AddContent(HWND window)
     AddLine(window, directory, 4);
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        AddContent(window);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE: AddContent(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
-HWND CreateMainWindow(HINSTANCE instance)
-{
+HWND CreateMainWindow(HINSTANCE instance) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
@@ -57,23 +46,20 @@ HWND CreateMainWindow(HINSTANCE instance)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "PictoroMain";
     RegisterClassA(&windowClass);
-    return CreateWindowExA(0, "PictoroMain", "Pictoro 1.7", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                           CW_USEDEFAULT, 640, 200, nullptr, nullptr, instance, nullptr);
+    return CreateWindowExA(0, "PictoroMain", "Pictoro 1.7", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640, 200,
+                           nullptr, nullptr, instance, nullptr);
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     HWND window = CreateMainWindow(instance);
-    if (!window)
-        return 1;
+    if (!window) return 1;
     ShowWindow(window, show);
     UpdateWindow(window);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
-            PostMessageA(window, WM_CLOSE, 0, 0);
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) PostMessageA(window, WM_CLOSE, 0, 0);
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

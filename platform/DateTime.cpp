@@ -5,8 +5,7 @@ namespace platform {
 namespace {
 
 // Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
-long DaysFromEpoch(int year, int month, int day)
-{
+long DaysFromEpoch(int year, int month, int day) {
     long y = month <= 2 ? year - 1 : year;
     long era = (y >= 0 ? y : y - 399) / 400;
     long yearOfEra = y - era * 400;
@@ -19,8 +18,7 @@ constexpr long DaysFrom1899To1970 = 25569;
 
 } // namespace
 
-double EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond)
-{
+double EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond) {
     double days = double(DaysFromEpoch(year, month, day) + DaysFrom1899To1970);
     double milliseconds = ((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millisecond;
     return days + milliseconds / 86400000.0;

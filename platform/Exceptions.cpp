@@ -2,8 +2,7 @@
 
 EInOutError::EInOutError(int code) : Exception(IOErrorText(code)), ErrorCode(code) {}
 
-std::string IOErrorText(int code)
-{
+std::string IOErrorText(int code) {
     switch (code) {
     case 2: return "File not found";
     case 3: return "Invalid filename";

@@ -23,8 +23,7 @@ public:
 // A failing COM call; the message is the system's text for the result code.
 class EOleSysError : public Exception {
 public:
-    EOleSysError(std::string message, std::int32_t errorCode)
-        : Exception(std::move(message)), ErrorCode(errorCode) {}
+    EOleSysError(std::string message, std::int32_t errorCode) : Exception(std::move(message)), ErrorCode(errorCode) {}
     std::int32_t ErrorCode;
 };
 

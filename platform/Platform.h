@@ -16,7 +16,7 @@ namespace platform {
 // ---- I/O result codes (the runtime's numbering) ----
 constexpr int ioOK = 0;
 constexpr int ioFileNotFound = 2;
-constexpr int ioPathNotFound = 3;      // text "Invalid filename"
+constexpr int ioPathNotFound = 3; // text "Invalid filename"
 constexpr int ioTooManyOpenFiles = 4;
 constexpr int ioAccessDenied = 5;
 constexpr int ioSharingViolation = 32; // a file in use by another process
@@ -39,11 +39,11 @@ int CloseFileHandle(FileHandle handle);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
-bool CreateDir(const std::string& path);                  // one level; false if it failed or exists
+bool CreateDir(const std::string& path); // one level; false if it failed or exists
 int DeleteFileAt(const std::string& path);
 int ReplaceFileWith(const std::string& source, const std::string& target); // rename over an existing target
-int CheckReplaceable(const std::string& path);            // 0 if missing, or writable and not in use
-std::string GetCurrentDir();                              // e.g. "C:\\Setup"
+int CheckReplaceable(const std::string& path); // 0 if missing, or writable and not in use
+std::string GetCurrentDir(); // e.g. "C:\\Setup"
 
 // ---- Drives and directory enumeration ----
 constexpr int DriveUnknown = 0;
@@ -54,9 +54,9 @@ constexpr int DriveRemote = 4;
 constexpr int DriveCdrom = 5;
 constexpr int DriveRamdisk = 6;
 
-int GetDriveTypeA(const std::string& root);  // root as "C:\\"
-std::string GetVolumeLabel(const std::string& root);   // "" without a label or a medium
-std::uint32_t GetLogicalDrives();            // bit 0 = A:
+int GetDriveTypeA(const std::string& root); // root as "C:\\"
+std::string GetVolumeLabel(const std::string& root); // "" without a label or a medium
+std::uint32_t GetLogicalDrives(); // bit 0 = A:
 
 constexpr std::uint32_t faReadOnly = 0x01;
 constexpr std::uint32_t faHidden = 0x02;
@@ -66,7 +66,7 @@ constexpr std::uint32_t faArchive = 0x20;
 constexpr std::uint32_t faReparsePoint = 0x400;
 
 struct DirEntry {
-    std::string Name;        // as the file system spells it, "." and ".." included where Windows lists them
+    std::string Name; // as the file system spells it, "." and ".." included where Windows lists them
     std::uint32_t Attributes;
 };
 
@@ -97,6 +97,7 @@ public:
     void SetPath(const std::string& path);
     void SetIconLocation(const std::string& path, int index);
     void Save(const std::u16string& fileName, bool remember);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
@@ -104,7 +105,7 @@ private:
 
 std::u16string AnsiToWide(const std::string& text); // through the ANSI code page
 
-bool CoInitializeApartment();   // true if COM was initialised (and must be uninitialised)
+bool CoInitializeApartment(); // true if COM was initialised (and must be uninitialised)
 void CoUninitializeApartment();
 
 // ---- Processes ----
@@ -115,12 +116,14 @@ unsigned WinExec(const std::string& commandLine, int show);
 std::intptr_t ShellExecuteA(std::uintptr_t ownerWindow, const std::string& operation, const std::string& file,
                             const std::string& parameters, const std::string& directory, int show);
 
-std::string GetCommandLineText();   // the whole command line, program name first
+std::string GetCommandLineText(); // the whole command line, program name first
 
 // Ends the program with an exit code after the normal clean-up. The headless platform
 // records the code and throws HaltRequest instead, so a test survives it.
 [[noreturn]] void Halt(int exitCode);
-struct HaltRequest { int ExitCode; };
+struct HaltRequest {
+    int ExitCode;
+};
 
 // ---- Text ----
 // Below 0, 0 or above 0 as a sorts before, with or after b in the user locale's order, case
@@ -129,7 +132,7 @@ struct HaltRequest { int ExitCode; };
 int AnsiCompareText(const std::string& a, const std::string& b);
 
 // ---- Time and screen ----
-double Now();                        // local date and time: days since 1899-12-30 with fraction
+double Now(); // local date and time: days since 1899-12-30 with fraction
 void SleepEx(std::uint32_t milliseconds, bool alertable);
 int ScreenBitsPerPixel();
 

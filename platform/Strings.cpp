@@ -2,31 +2,29 @@
 
 namespace {
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 } // namespace
 
-char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char LowerCase(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        c = LowerCase(c);
+std::string LowerCase(std::string text) {
+    for (char& c : text) c = LowerCase(c);
     return text;
 }
 
-std::string Trim(const std::string& text)
-{
+std::string Trim(const std::string& text) {
     std::size_t first = 0, last = text.size();
-    while (first < last && IsBlankOrControl(text[first]))
-        ++first;
-    while (last > first && IsBlankOrControl(text[last - 1]))
-        --last;
+    while (first < last && IsBlankOrControl(text[first])) ++first;
+    while (last > first && IsBlankOrControl(text[last - 1])) --last;
     return text.substr(first, last - first);
 }
 
-std::string EscapedForMessage(const std::string& text, THighBytes highBytes)
-{
+std::string EscapedForMessage(const std::string& text, THighBytes highBytes) {
     static const char Digits[] = "0123456789ABCDEF";
     std::string escaped;
     for (const char c : text) {

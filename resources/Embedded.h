@@ -4,8 +4,8 @@
 #include <string>
 
 struct EmbeddedFile {
-  const unsigned char* Data;
-  std::size_t Size;
+    const unsigned char* Data;
+    std::size_t Size;
 };
 
 // The bytes of the file NAME as it lies in resources/ ("Welcome.jpg", "LBARROW.bmp",

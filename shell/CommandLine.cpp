@@ -21,8 +21,10 @@ std::vector<std::string> SplitCommandLine(const std::string& CommandLine) {
         std::string argument;
         bool quoted = false;
         for (; i < CommandLine.size() && (quoted || !IsSeparator(CommandLine[i])); ++i) {
-            if (CommandLine[i] == '"') quoted = !quoted;
-            else argument += CommandLine[i];
+            if (CommandLine[i] == '"')
+                quoted = !quoted;
+            else
+                argument += CommandLine[i];
         }
         arguments.push_back(argument);
     }

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int SlideSteps = 11;
 constexpr int SlideDistance = 70;
-constexpr double SlideStepDays = 1.0 / 1296000;   // 1/15 s
+constexpr double SlideStepDays = 1.0 / 1296000; // 1/15 s
 
 void LoadProductIcon(TImage& image) {
     const EmbeddedFile icon = EmbeddedResource("Pictoro.ico");
@@ -123,7 +123,7 @@ void TFormMain::ShowPage(const std::string& Name, bool Animate) {
         page->SetupButtons(PnlButtons);
         page->PageShow();
     } catch (...) {
-        if (Animate) MoveSlidingParts(-SlideSteps * SlideDistance, SlideSteps * SlideDistance);   // back in sight
+        if (Animate) MoveSlidingParts(-SlideSteps * SlideDistance, SlideSteps * SlideDistance); // back in sight
         throw;
     }
     if (Animate) SlideIn();

@@ -36,13 +36,14 @@ public:
         ~TWorkBlock();
         TWorkBlock(const TWorkBlock&) = delete;
         TWorkBlock& operator=(const TWorkBlock&) = delete;
+
     private:
         TFormMain& form_;
     };
     bool Working() const { return workDepth_ > 0; }
 
 private:
-    TTabSheet* FindPageSheet(const std::string& Name) const;   // the last sheet whose name matches, case ignored
+    TTabSheet* FindPageSheet(const std::string& Name) const; // the last sheet whose name matches, case ignored
     void SlideOut();
     void SlideIn();
     void SlideStep(int headerAndBarDx, int pagesDx);

@@ -2,7 +2,7 @@
 #include "toolkit/Forms.h"
 
 int main() {
-    TApplication application;   // its end uninitialises COM
+    TApplication application; // its end uninitialises COM
     Application = &application;
     StartProgram();
     RunProgram();

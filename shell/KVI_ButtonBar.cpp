@@ -14,8 +14,8 @@ TColor ButtonFaceColor = 0;
 TColor ButtonLightColor = 0;
 TColor ButtonShadowColor = 0;
 
-void ConfigureButton(TLbSpeedButton& button, int barHeight, int left, int width, const std::string& caption,
-                     int id, const TNotifyEvent& onClick) {
+void ConfigureButton(TLbSpeedButton& button, int barHeight, int left, int width, const std::string& caption, int id,
+                     const TNotifyEvent& onClick) {
     button.SetHeight(ButtonHeight);
     button.SetTop((barHeight - ButtonHeight) / 2);
     button.SetLeft(left);

@@ -98,11 +98,8 @@ void PaintFrame(TCanvas& canvas, const TButtonFace& f, TColor face, bool down) {
         SolidPen(canvas, f.ShadowColor);
         canvas.RoundRect(0, 0, f.W, f.H, 6, 6);
         break;
-    case 5:
-        PaintQuickenFrame(canvas, f, face);
-        break;
-    default:
-        break;
+    case 5: PaintQuickenFrame(canvas, f, face); break;
+    default: break;
     }
 }
 
@@ -145,7 +142,7 @@ TTextSize FitCaption(TCanvas& canvas, std::string& caption, int maxWidth, bool w
 }
 
 struct TPlacement {
-    int M = 0;          // room for the text
+    int M = 0; // room for the text
     int TL = 0, TT = 0; // text origin
     int TH = 0;
     int GL = 0, GT = 0; // glyph origin
@@ -164,21 +161,24 @@ TPlacement PlaceBeside(TCanvas& canvas, const TButtonFace& f, std::string& capti
         if (g.GW > 0) pl.TL += g.GW + 4;
         pl.GL = p + 4;
         if (!f.WordWrap) {
-            if (f.Alignment == 1) pl.GL = f.W - 4 - g.GW - tr + p;
-            else if (f.Alignment == 2) pl.GL = (f.W - g.GW) / 2 + p - tr / 2;
+            if (f.Alignment == 1)
+                pl.GL = f.W - 4 - g.GW - tr + p;
+            else if (f.Alignment == 2)
+                pl.GL = (f.W - g.GW) / 2 + p - tr / 2;
         }
     } else {
         pl.GL = pl.TL + tr;
         if (!f.WordWrap) {
-            if (f.Alignment == 1) pl.GL = f.W - 4 + p - g.GW;
-            else if (f.Alignment == 2) pl.GL = (f.W - g.GW) / 2 + p + tr / 2;
+            if (f.Alignment == 1)
+                pl.GL = f.W - 4 + p - g.GW;
+            else if (f.Alignment == 2)
+                pl.GL = (f.W - g.GW) / 2 + p + tr / 2;
         }
     }
     return pl;
 }
 
-TPlacement PlaceAboveOrBelow(TCanvas& canvas, const TButtonFace& f, std::string& caption, const TGlyphCell& g,
-                             int p) {
+TPlacement PlaceAboveOrBelow(TCanvas& canvas, const TButtonFace& f, std::string& caption, const TGlyphCell& g, int p) {
     TPlacement pl;
     pl.M = std::max(0, f.W - 8);
     const TTextSize text = FitCaption(canvas, caption, pl.M, f.WordWrap);
@@ -192,9 +192,12 @@ TPlacement PlaceAboveOrBelow(TCanvas& canvas, const TButtonFace& f, std::string&
         pl.TT = blockTop + g.GH + p;
         pl.GT = blockTop + p;
     }
-    if (f.Alignment == 1) pl.GL = f.W - g.GW - 4 + p;
-    else if (f.Alignment == 2) pl.GL = (f.W - g.GW) / 2 + p;
-    else pl.GL = p + 4;
+    if (f.Alignment == 1)
+        pl.GL = f.W - g.GW - 4 + p;
+    else if (f.Alignment == 2)
+        pl.GL = (f.W - g.GW) / 2 + p;
+    else
+        pl.GL = p + 4;
     return pl;
 }
 
@@ -212,8 +215,7 @@ void PaintContent(TCanvas& canvas, const TButtonFace& f, const TGlyphCell& g, in
         return;
     }
     const bool beside = f.Layout == blGlyphLeft || f.Layout == blGlyphRight;
-    const TPlacement pl =
-        beside ? PlaceBeside(canvas, f, caption, g, p) : PlaceAboveOrBelow(canvas, f, caption, g, p);
+    const TPlacement pl = beside ? PlaceBeside(canvas, f, caption, g, p) : PlaceAboveOrBelow(canvas, f, caption, g, p);
     if (!f.Enabled) canvas.Font.SetColor(clGray);
     TRect box = Rect(pl.TL, pl.TT, pl.TL + pl.M, pl.TT + pl.TH);
     canvas.DrawTextRect(caption, box, AlignmentFlags(f.Alignment));
@@ -278,15 +280,15 @@ void DrawGlyphPart(TCanvas& Canvas, const TBitmap& Glyph, int X, int Y, int Sour
     if (Width <= 0 || Height <= 0 || Glyph.Empty()) return;
     // A copy of the glyph cut to the cell's size, with the wanted cell drawn over it: where
     // the cell lies outside the strip, the strip's first pixels stay.
-    const auto inGlyph = [&Glyph](int x, int y) {
-        return x >= 0 && y >= 0 && x < Glyph.Width() && y < Glyph.Height();
-    };
+    const auto inGlyph = [&Glyph](int x, int y) { return x >= 0 && y >= 0 && x < Glyph.Width() && y < Glyph.Height(); };
     TBitmap part(Width, Height);
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) {
             const int gx = SourceX + x, gy = SourceY + y;
-            if (inGlyph(gx, gy)) part.SetPixel(x, y, Glyph.Pixel(gx, gy));
-            else if (inGlyph(x, y)) part.SetPixel(x, y, Glyph.Pixel(x, y));
+            if (inGlyph(gx, gy))
+                part.SetPixel(x, y, Glyph.Pixel(gx, gy));
+            else if (inGlyph(x, y))
+                part.SetPixel(x, y, Glyph.Pixel(x, y));
         }
     part.Transparent = true;
     Canvas.Draw(X, Y, part);

@@ -10,16 +10,27 @@
 
 enum TLbSpeedButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 enum TLbSpeedButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-enum TLbColorStyle { lcsCustom, lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1, lcsUltraFlat2,
-                     lcsUltraFlatXP, lcsAqua, lcsDefault, lcsQuicken };
+enum TLbColorStyle {
+    lcsCustom,
+    lcsGold,
+    lcsChrome,
+    lcsBlue,
+    lcsRed,
+    lcsUltraFlat1,
+    lcsUltraFlat2,
+    lcsUltraFlatXP,
+    lcsAqua,
+    lcsDefault,
+    lcsQuicken
+};
 
 // Everything a paint needs, in the painter's argument order (after the canvas).
 struct TButtonFace {
     int W = 0;
     int H = 0;
-    int FadeLevel = 0;                  // 0 plain face .. 8 full hot-track colour
+    int FadeLevel = 0; // 0 plain face .. 8 full hot-track colour
     int NumGlyphs = 0;
-    const TBitmap* Glyph = nullptr;     // cells: 0 normal, 1 disabled, 2 pressed, 3 hot
+    const TBitmap* Glyph = nullptr; // cells: 0 normal, 1 disabled, 2 pressed, 3 hot
     bool Down = false;
     bool MouseInside = false;
     bool Transparent = false;
@@ -27,16 +38,16 @@ struct TButtonFace {
     bool Flat = false;
     bool WordWrap = false;
     bool HasPopup = false;
-    std::uint8_t Style = 2;             // 1 Encarta, 2 gradient, 3 old, 4 shape, 5 Quicken
+    std::uint8_t Style = 2; // 1 Encarta, 2 gradient, 3 old, 4 shape, 5 Quicken
     TColor Color = clBtnFace;
     TColor ColorWhenDown = clNone;
     TColor HotTrackColor = clNone;
     TColor LightColor = clWhite;
     TColor ShadowColor = clBlack;
     const TFont* Font = nullptr;
-    std::uint8_t Layout = 0;            // 0 glyph left, 1 right, 2 top, 3 bottom
+    std::uint8_t Layout = 0; // 0 glyph left, 1 right, 2 top, 3 bottom
     std::string Caption;
-    std::uint8_t Alignment = 0;         // 0 left, 1 right, 2 centre
+    std::uint8_t Alignment = 0; // 0 left, 1 right, 2 centre
 };
 
 void PaintButtonFace(TCanvas& Canvas, const TButtonFace& Face);

@@ -1,6 +1,7 @@
 #include "shell/LbButtons.h"
 
 TLbColorStyleColors GetColorStyleColors(TLbColorStyle ColorStyle) {
+    // clang-format off
     switch (ColorStyle) {
     case lcsGold:
         return {RGBColor(0xC0, 0xC0, 0x00), RGBColor(0xFF, 0xFF, 0x00), RGBColor(0x80, 0x80, 0x00), clNone,
@@ -34,5 +35,6 @@ TLbColorStyleColors GetColorStyleColors(TLbColorStyle ColorStyle) {
     case lcsCustom:
         break;
     }
+    // clang-format on
     return {clBtnFace, clWhite, clBlack, clNone, clNone, clBlack, false, bsNormal};
 }

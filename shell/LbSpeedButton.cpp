@@ -39,8 +39,7 @@ TLbSpeedButton::TLbSpeedButton(TComponent* Owner) : TGraphicControl(Owner) {
     if (auto* form = dynamic_cast<TForm*>(Owner)) hotTrackFont_.Assign(form->Font());
 }
 
-TLbSpeedButton::TLbSpeedButton(TComponent* Owner, int Left, int Width, int Top, TColor LightColor,
-                               TColor ShadowColor)
+TLbSpeedButton::TLbSpeedButton(TComponent* Owner, int Left, int Width, int Top, TColor LightColor, TColor ShadowColor)
     : TGraphicControl(Owner) {
     SetBounds(Left, Top, Width, 23);
     SetParentColor(false);
@@ -165,8 +164,10 @@ void TLbSpeedButton::SetStyle(TLbSpeedButtonStyle Value) {
 
 void TLbSpeedButton::SetTransparent(bool Value) {
     transparent_ = Value;
-    if (Value) Invalidate();
-    else Paint();
+    if (Value)
+        Invalidate();
+    else
+        Paint();
 }
 
 void TLbSpeedButton::SetWordWrap(bool Value) {
@@ -200,14 +201,16 @@ void TLbSpeedButton::MouseLeave() {
 }
 
 void TLbSpeedButton::DoubleClickDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft) MouseDown(Button, Shift & ~ssDouble, X, Y);
-    else TGraphicControl::DoubleClickDown(Button, Shift, X, Y);
+    if (Button == mbLeft)
+        MouseDown(Button, Shift & ~ssDouble, X, Y);
+    else
+        TGraphicControl::DoubleClickDown(Button, Shift, X, Y);
 }
 
 bool TLbSpeedButton::DialogChar(char Key) {
     const char accelerator = AcceleratorOf(Caption());
-    const bool matches = accelerator != 0 && std::toupper(static_cast<unsigned char>(accelerator)) ==
-                                                 std::toupper(static_cast<unsigned char>(Key));
+    const bool matches = accelerator != 0 &&
+        std::toupper(static_cast<unsigned char>(accelerator)) == std::toupper(static_cast<unsigned char>(Key));
     if (!matches || !Reachable()) return TGraphicControl::DialogChar(Key);
     // Drawn pressed for the click only; the group's other buttons are not touched.
     const bool wasDown = down_;
@@ -230,8 +233,10 @@ bool TLbSpeedButton::DialogChar(char Key) {
 void TLbSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TGraphicControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft) return;
-    if (groupIndex_ == 0 || !down_) SetDown(true);
-    else if (AllowAllUp) SetDown(false);
+    if (groupIndex_ == 0 || !down_)
+        SetDown(true);
+    else if (AllowAllUp)
+        SetDown(false);
 }
 
 void TLbSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -274,8 +279,10 @@ void TLbSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
 // ---- Painting and fading ----
 
 void TLbSpeedButton::Redraw() {
-    if (transparent_) Invalidate();
-    else Paint();
+    if (transparent_)
+        Invalidate();
+    else
+        Paint();
 }
 
 void TLbSpeedButton::Paint() {
@@ -323,12 +330,10 @@ void TLbSpeedButton::StopFadeThread() {
     fadeThread_ = nullptr;
     try {
         while (thread->Suspended()) thread->Resume();
-    } catch (...) {
-    }
+    } catch (...) {}
     try {
         thread->Terminate();
         thread->WaitFor();
         delete thread;
-    } catch (...) {
-    }
+    } catch (...) {}
 }

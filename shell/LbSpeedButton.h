@@ -32,7 +32,7 @@ public:
     bool Flat() const { return flat_; }
     void SetFlat(bool Value);
     const TBitmap& Glyph() const { return glyph_; }
-    void SetGlyph(const TBitmap* Value);    // nullptr empties it
+    void SetGlyph(const TBitmap* Value); // nullptr empties it
     int GroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int Value);
     TColor HotTrackColor = clNone;
@@ -73,8 +73,8 @@ public:
     void Paint() override;
 
 private:
-    void Redraw();                      // invalidate when transparent, else paint at once
-    bool Reachable() const;             // enabled, visible, parented and the parent showing
+    void Redraw(); // invalidate when transparent, else paint at once
+    bool Reachable() const; // enabled, visible, parented and the parent showing
     void FadeStep(TObject* Sender);
     void StopFadeThread();
 

@@ -74,7 +74,9 @@ void TApplication::Guard(const std::function<void()>& handler) {
     }
 }
 
-void TApplication::HandleException(const Exception& error) { ShowException(error); }
+void TApplication::HandleException(const Exception& error) {
+    ShowException(error);
+}
 
 void TApplication::ShowException(const Exception& error) {
     MessageBoxShow(WithFullStop(error.Message), Title(), mbIconStop | mbOK);

@@ -18,8 +18,8 @@ public:
     virtual ~TControlPeer() = default;
     virtual void Changed(TChange what) = 0;
     virtual void Invalidate(const TRect& clientRect) = 0;
-    virtual void Update() {}                    // paints what is invalid now
-    virtual std::uintptr_t Handle() const = 0;  // the HWND on Windows; an id in the headless backend
+    virtual void Update() {} // paints what is invalid now
+    virtual std::uintptr_t Handle() const = 0; // the HWND on Windows; an id in the headless backend
 };
 
 namespace backend {
@@ -32,21 +32,21 @@ std::unique_ptr<TCanvas> CreateBitmapCanvas(TBitmap& bitmap);
 // A canvas that only measures text, as the screen shows it.
 std::unique_ptr<TCanvas> CreateMeasuringCanvas();
 
-TColor SystemColor(int index);                  // red, green and blue of a system colour
+TColor SystemColor(int index); // red, green and blue of a system colour
 TSize ScreenSize();
 TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint);
-void SetCapture(TWinControl* window);           // nullptr releases it
+void SetCapture(TWinControl* window); // nullptr releases it
 
-void TimerChanged(TTimer& timer);               // enabled, interval or handler changed
+void TimerChanged(TTimer& timer); // enabled, interval or handler changed
 void TimerDestroyed(TTimer& timer);
 void PopupAt(TPopupMenu& menu, TPoint screenPoint);
 
 void SetApplicationTitle(const std::string& title);
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
-void ProcessMessages();                         // everything pending, then return
-void RunMessageLoop();                          // until the application terminates
+void ProcessMessages(); // everything pending, then return
+void RunMessageLoop(); // until the application terminates
 void QuitMessageLoop();
-void WakeMainThread();                          // a thread queued a synchronise call
-void ApplicationStarting();                     // once, from TApplication::Initialize
+void WakeMainThread(); // a thread queued a synchronise call
+void ApplicationStarting(); // once, from TApplication::Initialize
 
 } // namespace backend

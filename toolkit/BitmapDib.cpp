@@ -5,12 +5,20 @@
 
 namespace {
 
-std::uint32_t U16(const unsigned char* p) { return p[0] | (p[1] << 8); }
-std::uint32_t U32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
+std::uint32_t U16(const unsigned char* p) {
+    return p[0] | (p[1] << 8);
+}
+std::uint32_t U32(const unsigned char* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
 
-TColor FromBgr(const unsigned char* p) { return RGBColor(p[2], p[1], p[0]); }
+TColor FromBgr(const unsigned char* p) {
+    return RGBColor(p[2], p[1], p[0]);
+}
 
-std::size_t Stride(int width, int bits) { return ((std::size_t(width) * bits + 31) / 32) * 4; }
+std::size_t Stride(int width, int bits) {
+    return ((std::size_t(width) * bits + 31) / 32) * 4;
+}
 
 // The index of pixel x in a row of 1, 4 or 8 bits per pixel.
 unsigned IndexAt(const unsigned char* row, int x, int bits) {

@@ -9,8 +9,8 @@
 
 struct DibImage {
     int Width = 0, Height = 0;
-    std::vector<TColor> Pixels;      // top row first
-    std::vector<bool> Masked;        // icons: pixels that the AND mask makes transparent
+    std::vector<TColor> Pixels; // top row first
+    std::vector<bool> Masked; // icons: pixels that the AND mask makes transparent
 };
 
 // The DIB at data (a BITMAPINFOHEADER, its colour table, then its bits at bitsOffset from

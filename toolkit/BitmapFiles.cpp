@@ -7,8 +7,12 @@
 
 namespace {
 
-std::uint32_t U16(const unsigned char* p) { return p[0] | (p[1] << 8); }
-std::uint32_t U32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
+std::uint32_t U16(const unsigned char* p) {
+    return p[0] | (p[1] << 8);
+}
+std::uint32_t U32(const unsigned char* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
 
 // A colour that no pixel of the image has: fuchsia unless the image uses it.
 TColor UnusedColor(const std::vector<TColor>& pixels) {

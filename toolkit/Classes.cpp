@@ -17,9 +17,9 @@ struct SyncRequest {
     std::exception_ptr Error;
 };
 
-threads::Monitor syncMonitor;         // signalled when a request is queued or served, or a thread ended
+threads::Monitor syncMonitor; // signalled when a request is queued or served, or a thread ended
 std::deque<SyncRequest*> syncQueue;
-std::vector<TThread*> pendingStarts;  // created running: start once construction is over
+std::vector<TThread*> pendingStarts; // created running: start once construction is over
 
 } // namespace
 

@@ -15,10 +15,10 @@
 class TThread : public TObject {
 public:
     explicit TThread(bool createSuspended);
-    ~TThread() override;                        // terminates and waits
+    ~TThread() override; // terminates and waits
 
-    void Resume();                              // lowers the suspend count
-    void Suspend();                             // raises it
+    void Resume(); // lowers the suspend count
+    void Suspend(); // raises it
     bool Suspended() const;
     void Terminate() { terminated_ = true; }
     bool Terminated() const { return terminated_; }
@@ -35,7 +35,7 @@ private:
     void Run();
     void WaitWhileSuspended();
     threads::Thread thread_;
-    mutable threads::Monitor suspension_;   // guards the count; signalled when it drops to 0
+    mutable threads::Monitor suspension_; // guards the count; signalled when it drops to 0
     int suspendCount_ = 0;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};

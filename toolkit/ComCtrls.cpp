@@ -10,7 +10,9 @@ TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
     SetAlign(alClient);
 }
 
-TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
+TTabSheet::~TTabSheet() {
+    SetPageControl(nullptr);
+}
 
 void TTabSheet::SetPageControl(TPageControl* pageControl) {
     if (pageControl == pageControl_) return;
@@ -26,7 +28,9 @@ void TTabSheet::SetPageControl(TPageControl* pageControl) {
 
 // ---- TPageControl ----
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 289, 193); }
+TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 289, 193);
+}
 
 TPageControl::~TPageControl() {
     while (!pages_.empty()) delete pages_.back();
@@ -41,11 +45,15 @@ void TPageControl::SetActivePage(TTabSheet* page) {
     if (previous) previous->Hide();
 }
 
-TRect TPageControl::ClientRect() const { return Rect(0, 0, Width(), Height()); }
+TRect TPageControl::ClientRect() const {
+    return Rect(0, 0, Width(), Height());
+}
 
 // ---- TProgressBar ----
 
-TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 150, 16); }
+TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 150, 16);
+}
 
 void TProgressBar::SetMin(int value) {
     if (value == min_) return;

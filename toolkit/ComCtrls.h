@@ -27,12 +27,12 @@ private:
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* owner);
-    ~TPageControl() override;                   // destroys its sheets while their list still exists
+    ~TPageControl() override; // destroys its sheets while their list still exists
     int PageCount() const { return int(pages_.size()); }
     TTabSheet* Pages(int index) const { return pages_.at(index); }
     TTabSheet* ActivePage() const { return activePage_; }
-    void SetActivePage(TTabSheet* page);        // shows it, hides the one before
-    TRect ClientRect() const override;          // the whole control: no tab strip
+    void SetActivePage(TTabSheet* page); // shows it, hides the one before
+    TRect ClientRect() const override; // the whole control: no tab strip
 
 private:
     friend class TTabSheet;

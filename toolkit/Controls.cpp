@@ -11,8 +11,12 @@
 bool IsAccel(char key, const std::string& caption) {
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') { ++i; continue; }
-        return std::toupper(static_cast<unsigned char>(caption[i + 1])) == std::toupper(static_cast<unsigned char>(key));
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
+            std::toupper(static_cast<unsigned char>(key));
     }
     return false;
 }
@@ -71,7 +75,8 @@ void TControl::SetParent(TWinControl* parent) {
         parent_ = nullptr;
     }
     if (!parent) {
-        if (auto* self = dynamic_cast<TWinControl*>(this); self && !(ComponentState & csDestroying)) self->DestroyPeers();
+        if (auto* self = dynamic_cast<TWinControl*>(this); self && !(ComponentState & csDestroying))
+            self->DestroyPeers();
         return;
     }
     parent_ = parent;
@@ -80,8 +85,10 @@ void TControl::SetParent(TWinControl* parent) {
     ParentFontChanged();
     if (auto* self = dynamic_cast<TWinControl*>(this)) {
         if (parent->Peer()) {
-            if (self->Peer()) self->Changed(TChange::Parent);
-            else if (!self->DefersPeer()) self->CreatePeerIfNeeded();
+            if (self->Peer())
+                self->Changed(TChange::Parent);
+            else if (!self->DefersPeer())
+                self->CreatePeerIfNeeded();
         }
     } else {
         Invalidate();
@@ -99,7 +106,7 @@ void TControl::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     if (auto* self = dynamic_cast<TWinControl*>(this)) {
-        if (visible && parent_ && parent_->Peer()) self->CreatePeerIfNeeded();   // a deferred one's first showing
+        if (visible && parent_ && parent_->Peer()) self->CreatePeerIfNeeded(); // a deferred one's first showing
         Changed(TChange::Visible);
     } else {
         InvalidateArea(BoundsRect());
@@ -175,7 +182,9 @@ void TControl::FontChanged() {
         for (TControl* child : self->Controls()) child->ParentFontChanged();
 }
 
-TPoint TControl::ClientToParentWindow(TPoint p) const { return {p.X + left_, p.Y + top_}; }
+TPoint TControl::ClientToParentWindow(TPoint p) const {
+    return {p.X + left_, p.Y + top_};
+}
 
 TPoint TControl::ClientToScreen(TPoint p) const {
     if (auto* self = dynamic_cast<const TWinControl*>(this); self && self->Peer())
@@ -199,7 +208,9 @@ void TControl::Repaint() {
     if (window && window->Peer()) window->Peer()->Update();
 }
 
-bool TControl::MouseCapture() const { return dispatch::CaptureControl() == this; }
+bool TControl::MouseCapture() const {
+    return dispatch::CaptureControl() == this;
+}
 
 void TControl::SetMouseCapture(bool capture) {
     TWinControl* window = IsWindowed() ? static_cast<TWinControl*>(this) : parent_;
@@ -240,8 +251,10 @@ void TControl::DoubleClickDown(TMouseButton button, TShiftState shift, int x, in
 }
 
 void TControl::Changed(TChange what) {
-    if (what == TChange::Bounds || what == TChange::Visible) InvalidateArea(BoundsRect());
-    else Invalidate();
+    if (what == TChange::Bounds || what == TChange::Visible)
+        InvalidateArea(BoundsRect());
+    else
+        Invalidate();
 }
 
 // ---- TWinControl ----
@@ -269,7 +282,9 @@ TControl* TWinControl::ControlAtPos(TPoint clientPoint, bool allowDisabled, bool
     return nullptr;
 }
 
-void TWinControl::InsertControl(TControl* control) { control->SetParent(this); }
+void TWinControl::InsertControl(TControl* control) {
+    control->SetParent(this);
+}
 
 void TWinControl::RemoveControl(TControl* control) {
     if (control->Parent() == this) control->SetParent(nullptr);
@@ -300,10 +315,22 @@ void TWinControl::Realign() {
             TRect spare = area;
             TRect& r = c->Visible() ? area : spare;
             switch (side) {
-            case alTop: c->SetBounds(r.Left, r.Top, r.Width(), c->Height()); r.Top += c->Height(); break;
-            case alBottom: c->SetBounds(r.Left, r.Bottom - c->Height(), r.Width(), c->Height()); r.Bottom -= c->Height(); break;
-            case alLeft: c->SetBounds(r.Left, r.Top, c->Width(), r.Height()); r.Left += c->Width(); break;
-            case alRight: c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), r.Height()); r.Right -= c->Width(); break;
+            case alTop:
+                c->SetBounds(r.Left, r.Top, r.Width(), c->Height());
+                r.Top += c->Height();
+                break;
+            case alBottom:
+                c->SetBounds(r.Left, r.Bottom - c->Height(), r.Width(), c->Height());
+                r.Bottom -= c->Height();
+                break;
+            case alLeft:
+                c->SetBounds(r.Left, r.Top, c->Width(), r.Height());
+                r.Left += c->Width();
+                break;
+            case alRight:
+                c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), r.Height());
+                r.Right -= c->Width();
+                break;
             default: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
             }
         }
@@ -361,8 +388,18 @@ void TGraphicControl::PaintOn(TCanvas& canvas) {
     TCanvas* outer = paintCanvas_;
     paintCanvas_ = &canvas;
     struct Restore {
-        TGraphicControl& control; TCanvas& canvas; TCanvas* outer; const TPen& pen; const TBrush& brush; TFont& font;
-        ~Restore() { control.paintCanvas_ = outer; canvas.Pen = pen; canvas.Brush = brush; canvas.Font.Assign(font); }
+        TGraphicControl& control;
+        TCanvas& canvas;
+        TCanvas* outer;
+        const TPen& pen;
+        const TBrush& brush;
+        TFont& font;
+        ~Restore() {
+            control.paintCanvas_ = outer;
+            canvas.Pen = pen;
+            canvas.Brush = brush;
+            canvas.Font.Assign(font);
+        }
     } restore{*this, canvas, outer, pen, brush, font};
     Paint();
 }

@@ -31,8 +31,8 @@ enum TCursor { crDefault, crArrow, crHandPoint, crHourGlass };
 // Component state
 constexpr unsigned csLoading = 1, csDesigning = 2, csDestroying = 4;
 // Control style
-constexpr unsigned csAcceptsControls = 1, csCaptureMouse = 2, csClickEvents = 4, csSetCaption = 8,
-                   csOpaque = 16, csDoubleClicks = 32;
+constexpr unsigned csAcceptsControls = 1, csCaptureMouse = 2, csClickEvents = 4, csSetCaption = 8, csOpaque = 16,
+                   csDoubleClicks = 32;
 
 // Whether key is the access key of caption: the character after a single '&', case ignored.
 bool IsAccel(char key, const std::string& caption);
@@ -40,7 +40,7 @@ bool IsAccel(char key, const std::string& caption);
 class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner);
-    ~TComponent() override;                     // leaves its owner, destroys the owned components, last first
+    ~TComponent() override; // leaves its owner, destroys the owned components, last first
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
@@ -61,13 +61,28 @@ class TForm;
 class TControlPeer;
 
 // What changed on a control, told to its peer.
-enum class TChange { Bounds, Visible, Enabled, Text, Color, Font, Items, ItemIndex, Checked, Position, Range,
-                     Picture, Parent, Focus, Style };
+enum class TChange {
+    Bounds,
+    Visible,
+    Enabled,
+    Text,
+    Color,
+    Font,
+    Items,
+    ItemIndex,
+    Checked,
+    Position,
+    Range,
+    Picture,
+    Parent,
+    Focus,
+    Style
+};
 
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);
-    ~TControl() override;                       // leaves its parent
+    ~TControl() override; // leaves its parent
 
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -84,17 +99,17 @@ public:
     int ClientHeight() const { return ClientRect().Height(); }
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
-    int MinWidth = 0, MinHeight = 0;            // constraints
+    int MinWidth = 0, MinHeight = 0; // constraints
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
-    TForm* ParentForm() const;                  // the form this control lies on, if any
+    TForm* ParentForm() const; // the form this control lies on, if any
 
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
-    bool Showing() const;                       // visible, and every parent up to a shown form too
+    bool Showing() const; // visible, and every parent up to a shown form too
     bool Enabled() const { return enabled_; }
     virtual void SetEnabled(bool enabled);
 
@@ -104,10 +119,10 @@ public:
     void SetText(const std::string& text);
 
     TColor Color() const { return color_; }
-    void SetColor(TColor color);                // also clears ParentColor
+    void SetColor(TColor color); // also clears ParentColor
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value);
-    TColor EffectiveColor() const;              // the parent's when ParentColor
+    TColor EffectiveColor() const; // the parent's when ParentColor
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
     bool ParentFont() const { return parentFont_; }
@@ -127,29 +142,33 @@ public:
     TPoint ClientToScreen(TPoint p) const;
     TPoint ClientToParentWindow(TPoint p) const; // into the client coordinates of the nearest windowed ancestor
     virtual void Invalidate();
-    void Repaint();                             // invalidate and paint now
+    void Repaint(); // invalidate and paint now
     bool MouseCapture() const;
     void SetMouseCapture(bool capture);
 
     // Messages of the framework, called by the dispatcher (toolkit/Dispatch.h).
-    virtual void Click();                       // OnClick
-    virtual void DblClick();                    // OnDblClick
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);   // OnMouseDown
-    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);     // OnMouseUp
-    virtual void MouseMove(TShiftState shift, int x, int y);                        // OnMouseMove
-    virtual void DoubleClickDown(TMouseButton button, TShiftState shift, int x, int y); // the second press of a double-click: DblClick, then MouseDown with ssDouble
+    virtual void Click(); // OnClick
+    virtual void DblClick(); // OnDblClick
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y); // OnMouseDown
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y); // OnMouseUp
+    virtual void MouseMove(TShiftState shift, int x, int y); // OnMouseMove
+    virtual void DoubleClickDown(TMouseButton button, TShiftState shift, int x,
+                                 int y); // the second press of a double-click: DblClick, then MouseDown with ssDouble
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
-    virtual bool DialogChar(char key) { (void)key; return false; } // an accelerator; true if handled
+    virtual bool DialogChar(char key) {
+        (void)key;
+        return false;
+    } // an accelerator; true if handled
 
     virtual bool IsWindowed() const { return false; }
 
 protected:
-    virtual void Changed(TChange what);         // tells the peer, or invalidates a window-less control
+    virtual void Changed(TChange what); // tells the peer, or invalidates a window-less control
     virtual void ParentColorChanged();
     virtual void ParentFontChanged();
-    void StoreText(const std::string& text) { text_ = text; }  // without telling anyone
-    void InvalidateArea(const TRect& rectInParent);             // of a window-less control
+    void StoreText(const std::string& text) { text_ = text; } // without telling anyone
+    void InvalidateArea(const TRect& rectInParent); // of a window-less control
 
 private:
     friend class TWinControl;
@@ -171,11 +190,12 @@ private:
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
-    ~TWinControl() override;                    // destroys its child controls (each leaves its owner), then the peer
+    ~TWinControl() override; // destroys its child controls (each leaves its owner), then the peer
 
-    const std::vector<TControl*>& Controls() const { return controls_; }  // in z-order, bottom first
+    const std::vector<TControl*>& Controls() const { return controls_; } // in z-order, bottom first
     int ControlCount() const { return int(controls_.size()); }
-    TControl* ControlAtPos(TPoint clientPoint, bool allowDisabled, bool windowedToo = false) const; // topmost visible child
+    TControl* ControlAtPos(TPoint clientPoint, bool allowDisabled,
+                           bool windowedToo = false) const; // topmost visible child
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
 
@@ -185,10 +205,10 @@ public:
     void SetFocus();
     bool Focused() const;
 
-    void Realign();                             // lays out aligned children
+    void Realign(); // lays out aligned children
     TControlPeer* Peer() const { return peer_.get(); }
-    std::uintptr_t WindowHandle() const;        // the peer's handle (HWND on Windows), 0 without a peer
-    void CreatePeerIfNeeded();                  // for the backend: creates peers down the tree
+    std::uintptr_t WindowHandle() const; // the peer's handle (HWND on Windows), 0 without a peer
+    void CreatePeerIfNeeded(); // for the backend: creates peers down the tree
     // True while the control's windows may wait until it is shown (see TTabSheet).
     virtual bool DefersPeer() const { return false; }
     bool IsWindowed() const override { return true; }
@@ -204,7 +224,7 @@ protected:
 
 private:
     friend class TControl;
-    void DestroyPeers();                        // children's first
+    void DestroyPeers(); // children's first
     std::vector<TControl*> controls_;
     std::unique_ptr<TControlPeer> peer_;
 };
@@ -214,9 +234,9 @@ class TGraphicControl : public TControl {
 public:
     explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
-    TCanvas& Canvas();                          // the canvas in use while painting, or one that paints at once
+    TCanvas& Canvas(); // the canvas in use while painting, or one that paints at once
     virtual void Paint() {}
-    void PaintOn(TCanvas& canvas);              // for the framework: Paint with Canvas() = canvas
+    void PaintOn(TCanvas& canvas); // for the framework: Paint with Canvas() = canvas
 
 private:
     TCanvas* paintCanvas_ = nullptr;

@@ -8,12 +8,14 @@ namespace dispatch {
 namespace {
 
 TControl* captureControl = nullptr;
-TControl* mouseControl = nullptr;   // the control under the pointer, application-wide
+TControl* mouseControl = nullptr; // the control under the pointer, application-wide
 TControl* pressedControl = nullptr; // where the last left press began
 
 void Guarded(const std::function<void()>& action) {
-    if (Application) Application->Guard(action);
-    else action();
+    if (Application)
+        Application->Guard(action);
+    else
+        action();
 }
 
 // A point in window's client coordinates, in the client coordinates of control.
@@ -54,9 +56,15 @@ bool Broadcast(TWinControl& parent, char key) {
 
 } // namespace
 
-TControl* CaptureControl() { return captureControl; }
-void SetCaptureControl(TControl* control) { captureControl = control; }
-TControl* MouseControl() { return mouseControl; }
+TControl* CaptureControl() {
+    return captureControl;
+}
+void SetCaptureControl(TControl* control) {
+    captureControl = control;
+}
+TControl* MouseControl() {
+    return mouseControl;
+}
 
 void CancelClick(TControl& control) {
     if (pressedControl == &control) pressedControl = nullptr;
@@ -68,7 +76,9 @@ void ControlDestroyed(TControl& control) {
     if (pressedControl == &control) pressedControl = nullptr;
 }
 
-void ResetInput() { captureControl = mouseControl = pressedControl = nullptr; }
+void ResetInput() {
+    captureControl = mouseControl = pressedControl = nullptr;
+}
 
 void MouseDown(TWinControl& window, TMouseButton button, TShiftState shift, int x, int y, bool doubleClick) {
     Guarded([&] {
@@ -78,8 +88,10 @@ void MouseDown(TWinControl& window, TMouseButton button, TShiftState shift, int 
             if (target.ControlStyle & csCaptureMouse) target.SetMouseCapture(true);
             pressedControl = (target.ControlStyle & csClickEvents) ? &target : nullptr;
         }
-        if (doubleClick && (target.ControlStyle & csDoubleClicks)) target.DoubleClickDown(button, shift, p.X, p.Y);
-        else target.MouseDown(button, shift, p.X, p.Y);
+        if (doubleClick && (target.ControlStyle & csDoubleClicks))
+            target.DoubleClickDown(button, shift, p.X, p.Y);
+        else
+            target.MouseDown(button, shift, p.X, p.Y);
     });
 }
 
@@ -94,7 +106,7 @@ void MouseUp(TWinControl& window, TMouseButton button, TShiftState shift, int x,
             try {
                 if (clicked) target.Click();
             } catch (...) {
-                target.MouseUp(button, shift, p.X, p.Y);   // released before the error shows
+                target.MouseUp(button, shift, p.X, p.Y); // released before the error shows
                 throw;
             }
         }

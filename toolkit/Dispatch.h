@@ -13,7 +13,7 @@ namespace dispatch {
 void MouseDown(TWinControl& window, TMouseButton button, TShiftState shift, int x, int y, bool doubleClick);
 void MouseUp(TWinControl& window, TMouseButton button, TShiftState shift, int x, int y);
 void MouseMove(TWinControl& window, TShiftState shift, int x, int y);
-void MouseLeftWindow(TWinControl& window);      // the pointer left the window
+void MouseLeftWindow(TWinControl& window); // the pointer left the window
 
 // A character typed while no control takes it (or with Alt): offered to every showing
 // control of the form as an accelerator, in the order of each parent's controls, depth

@@ -9,7 +9,7 @@ namespace dispatch {
 TControl* CaptureControl();
 void SetCaptureControl(TControl* control);
 TControl* MouseControl();
-void CancelClick(TControl& control);   // the press on it will not end in a click
+void CancelClick(TControl& control); // the press on it will not end in a click
 void ControlDestroyed(TControl& control);
 void ResetInput();
 

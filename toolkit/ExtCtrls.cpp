@@ -29,8 +29,10 @@ void Bevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel, int width) {
     const TColor light = bevel == bvLowered ? clBtnShadow : clBtnHighlight;
     const TColor dark = bevel == bvLowered ? clBtnHighlight : clBtnShadow;
     for (int i = 0; i < width; ++i) {
-        if (bevel == bvSpace) rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
-        else Frame3D(canvas, rect, light, dark);
+        if (bevel == bvSpace)
+            rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+        else
+            Frame3D(canvas, rect, light, dark);
     }
 }
 
@@ -43,7 +45,9 @@ TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 185, 41);
 }
 
-TRect TCustomPanel::ClientRect() const { return Rect(0, 0, Width(), Height()); }
+TRect TCustomPanel::ClientRect() const {
+    return Rect(0, 0, Width(), Height());
+}
 
 void TCustomPanel::PaintWindow(TCanvas& canvas) {
     TRect rect = ClientRect();
@@ -64,7 +68,9 @@ void TCustomPanel::PaintWindow(TCanvas& canvas) {
 
 // ---- TImage ----
 
-TImage::TImage(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 105, 105); }
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 105, 105);
+}
 
 TBitmap& TImage::Picture() {
     DecodeJpeg();
@@ -107,16 +113,23 @@ void TImage::PictureChanged() {
 void TImage::Paint() {
     DecodeJpeg();
     TCanvas& canvas = Canvas();
-    if (stretch_) canvas.StretchDraw(ClientRect(), picture_);
-    else if (Center) canvas.Draw((Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2, picture_);
-    else canvas.Draw(0, 0, picture_);
+    if (stretch_)
+        canvas.StretchDraw(ClientRect(), picture_);
+    else if (Center)
+        canvas.Draw((Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2, picture_);
+    else
+        canvas.Draw(0, 0, picture_);
 }
 
 // ---- TTimer ----
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) { backend::TimerChanged(*this); }
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+    backend::TimerChanged(*this);
+}
 
-TTimer::~TTimer() { backend::TimerDestroyed(*this); }
+TTimer::~TTimer() {
+    backend::TimerDestroyed(*this);
+}
 
 void TTimer::SetEnabled(bool value) {
     if (value == enabled_) return;
@@ -132,13 +145,17 @@ void TTimer::SetInterval(unsigned value) {
 
 void TTimer::Fire() {
     if (!enabled_ || interval_ == 0 || !OnTimer) return;
-    if (Application) Application->Guard([this] { OnTimer(this); });
-    else OnTimer(this);
+    if (Application)
+        Application->Guard([this] { OnTimer(this); });
+    else
+        OnTimer(this);
 }
 
 // ---- TRadioGroup ----
 
-TRadioGroup::TRadioGroup(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
+TRadioGroup::TRadioGroup(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 185, 105);
+}
 
 void TRadioGroup::ClearItems() {
     items_.clear();

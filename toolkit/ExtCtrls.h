@@ -48,7 +48,7 @@ private:
     void PictureChanged();
     void DecodeJpeg();
     TBitmap picture_;
-    const unsigned char* jpegData_ = nullptr;   // not yet decoded
+    const unsigned char* jpegData_ = nullptr; // not yet decoded
     std::size_t jpegSize_ = 0;
     bool stretch_ = false;
     bool autoSize_ = false;
@@ -64,7 +64,7 @@ public:
     unsigned Interval() const { return interval_; }
     void SetInterval(unsigned value);
     TNotifyEvent OnTimer;
-    void Fire();                                // for the backend: runs OnTimer under the guard
+    void Fire(); // for the backend: runs OnTimer under the guard
 
 private:
     bool enabled_ = true;
@@ -82,11 +82,11 @@ public:
     void SetItemIndex(int index);
     int Columns = 1;
     const std::vector<TRadioButton*>& Buttons() const { return buttons_; }
-    void PaintWindow(TCanvas& canvas) override;  // the frame and its caption
+    void PaintWindow(TCanvas& canvas) override; // the frame and its caption
     TNotifyEvent OnClick;
 
 protected:
-    void Changed(TChange what) override;        // size and font changes re-arrange the buttons
+    void Changed(TChange what) override; // size and font changes re-arrange the buttons
 
 private:
     void ArrangeButtons();

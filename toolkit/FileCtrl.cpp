@@ -9,13 +9,18 @@
 
 namespace {
 
-char Upper(char c) { return char(std::toupper(static_cast<unsigned char>(c))); }
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
+char Upper(char c) {
+    return char(std::toupper(static_cast<unsigned char>(c)));
 }
 
-bool IsRoot(const std::string& dir) { return dir.size() == 3 && dir[1] == ':' && dir[2] == '\\'; }
+bool SameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+        std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+bool IsRoot(const std::string& dir) {
+    return dir.size() == 3 && dir[1] == ':' && dir[2] == '\\';
+}
 
 // "C:" and "C:\" are the root; other directories lose a trailing backslash.
 std::string NormalDirectory(std::string dir) {
@@ -91,7 +96,9 @@ void TDirectoryListBox::SetDirectory(const std::string& directory) {
     if (OnChange) OnChange(this);
 }
 
-char TDirectoryListBox::Drive() const { return directory_.empty() ? 'C' : Upper(directory_[0]); }
+char TDirectoryListBox::Drive() const {
+    return directory_.empty() ? 'C' : Upper(directory_[0]);
+}
 
 void TDirectoryListBox::SetDrive(char letter) {
     if (Upper(letter) == Drive()) return;
@@ -115,7 +122,9 @@ void TDirectoryListBox::ItemOpenedByUser(int index) {
     DblClick();
 }
 
-void TDirectoryListBox::Refresh() { Fill(NearestExisting(directory_)); }
+void TDirectoryListBox::Refresh() {
+    Fill(NearestExisting(directory_));
+}
 
 // The open folders from the root down to the shown directory, then its subdirectories.
 void TDirectoryListBox::Fill(const std::string& shownDirectory) {

@@ -16,19 +16,19 @@ class TDirectoryListBox : public TWinControl {
 public:
     explicit TDirectoryListBox(TComponent* owner);
     const std::string& Directory() const { return directory_; }
-    void SetDirectory(const std::string& directory);   // OnChange when it differs from the current one
+    void SetDirectory(const std::string& directory); // OnChange when it differs from the current one
     char Drive() const;
-    void SetDrive(char letter);                 // moves to the root of that drive
+    void SetDrive(char letter); // moves to the root of that drive
     int ItemHeight = 16;
-    const std::vector<std::string>& Items() const { return items_; }   // display names
-    const std::vector<int>& ItemLevels() const { return levels_; }     // indentation level of each item
+    const std::vector<std::string>& Items() const { return items_; } // display names
+    const std::vector<int>& ItemLevels() const { return levels_; } // indentation level of each item
     int ItemIndex() const { return itemIndex_; }
-    std::string ItemPath(int index) const;      // the full directory of an item
-    void ItemSelectedByUser(int index);         // a click: selects
-    void ItemOpenedByUser(int index);           // a double-click or Enter: opens (changes Directory), then OnDblClick
+    std::string ItemPath(int index) const; // the full directory of an item
+    void ItemSelectedByUser(int index); // a click: selects
+    void ItemOpenedByUser(int index); // a double-click or Enter: opens (changes Directory), then OnDblClick
     TNotifyEvent OnChange;
-    TDriveComboBox* DriveCombo = nullptr;       // kept in step by the combo's binding
-    void Refresh();                             // re-reads the file system
+    TDriveComboBox* DriveCombo = nullptr; // kept in step by the combo's binding
+    void Refresh(); // re-reads the file system
 
 protected:
     void BeforePeerCreated() override;
@@ -49,12 +49,12 @@ public:
     explicit TDriveComboBox(TComponent* owner);
     TDirectoryListBox* DirList() const { return dirList_; }
     void SetDirList(TDirectoryListBox* list);
-    const std::vector<std::string>& Items() const { return items_; }    // e.g. "c: [SYSTEM]", "a:"
+    const std::vector<std::string>& Items() const { return items_; } // e.g. "c: [SYSTEM]", "a:"
     char Drive() const { return drive_; }
-    void SetDrive(char letter);                 // also moves the bound list
+    void SetDrive(char letter); // also moves the bound list
     int ItemIndex() const;
     void DriveSelectedByUser(int index);
-    void Refresh();                             // re-reads the drives
+    void Refresh(); // re-reads the drives
     TNotifyEvent OnChange;
 
 protected:
@@ -62,7 +62,7 @@ protected:
 
 private:
     friend class TDirectoryListBox;
-    void ShowDrive(char letter);                // without moving the list
+    void ShowDrive(char letter); // without moving the list
     TDirectoryListBox* dirList_ = nullptr;
     std::vector<std::string> items_;
     std::vector<char> letters_;

@@ -33,7 +33,9 @@ void TForm::SetClientSize(int width, int height) {
     Realign();
 }
 
-TRect TForm::ClientRect() const { return Rect(0, 0, clientWidth_, clientHeight_); }
+TRect TForm::ClientRect() const {
+    return Rect(0, 0, clientWidth_, clientHeight_);
+}
 
 void TForm::AfterConstruction() {
     if (OnCreate) OnCreate(this);
@@ -64,8 +66,12 @@ void TForm::SetActiveControl(TWinControl* control) {
     if (control && control->Peer()) control->Peer()->Changed(TChange::Focus);
 }
 
-void TForm::PaintWindow(TCanvas& canvas) { TWinControl::PaintWindow(canvas); }
+void TForm::PaintWindow(TCanvas& canvas) {
+    TWinControl::PaintWindow(canvas);
+}
 
 TFrame::TFrame(TComponent* owner) : TWinControl(owner) {}
 
-void TFrame::PaintWindow(TCanvas& canvas) { TWinControl::PaintWindow(canvas); }
+void TFrame::PaintWindow(TCanvas& canvas) {
+    TWinControl::PaintWindow(canvas);
+}

@@ -24,17 +24,17 @@ public:
     TBorderIcons BorderIcons = biSystemMenu | biMinimize | biMaximize;
     TPosition Position = poDesigned;
     int PixelsPerInch = 96;
-    void SetClientSize(int width, int height);  // the client area; the frame is added around it
+    void SetClientSize(int width, int height); // the client area; the frame is added around it
     TRect ClientRect() const override;
     int ClientWidthValue() const { return clientWidth_; }
     int ClientHeightValue() const { return clientHeight_; }
 
     TNotifyEvent OnCreate;
     std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
-    void AfterConstruction();                   // runs OnCreate; called by TApplication::CreateForm
+    void AfterConstruction(); // runs OnCreate; called by TApplication::CreateForm
 
-    void ShowForm();                            // makes it visible (centring it first if asked)
-    void Close();                               // asks OnCloseQuery; closing the main form ends the program
+    void ShowForm(); // makes it visible (centring it first if asked)
+    void Close(); // asks OnCloseQuery; closing the main form ends the program
     bool IsClosed() const { return closed_; }
 
     TWinControl* ActiveControl() const { return activeControl_; }
@@ -67,9 +67,9 @@ constexpr int idOK = 1;
 class TApplication : public TComponent {
 public:
     TApplication();
-    ~TApplication() override;                  // uninitialises COM if Initialize initialised it (or at program end)
+    ~TApplication() override; // uninitialises COM if Initialize initialised it (or at program end)
 
-    void Initialize();                          // initialises COM for the GUI thread
+    void Initialize(); // initialises COM for the GUI thread
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
     std::string HelpFile;
@@ -84,15 +84,15 @@ public:
         Guard([form] { form->AfterConstruction(); });
     }
 
-    void Run();                                 // shows the main form; the message loop until terminated
+    void Run(); // shows the main form; the message loop until terminated
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return terminated_; }
 
     // Runs an event handler: an Exception goes to HandleException.
     void Guard(const std::function<void()>& handler);
-    void HandleException(const Exception& error);   // the default handler: ShowException
-    void ShowException(const Exception& error);     // box with the title as caption, stop icon, OK
+    void HandleException(const Exception& error); // the default handler: ShowException
+    void ShowException(const Exception& error); // box with the title as caption, stop icon, OK
     int MessageBoxShow(const std::string& text, const std::string& caption, unsigned flags);
 
     TForm* MainForm = nullptr;

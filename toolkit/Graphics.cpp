@@ -64,9 +64,13 @@ void TFont::Changed() {
 
 TBitmap::TBitmap() = default;
 
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
 
-TBitmap::TBitmap(const TBitmap& other) { Assign(other); }
+TBitmap::TBitmap(const TBitmap& other) {
+    Assign(other);
+}
 
 TBitmap& TBitmap::operator=(const TBitmap& other) {
     if (this != &other) Assign(other);

@@ -52,10 +52,18 @@ constexpr TColor clDefault = 0x20000000;
 
 // Resolves system colours to red, green and blue (the backend knows the system's colours).
 TColor ColorToRGB(TColor color);
-constexpr std::uint8_t GetRValue(TColor c) { return c & 0xFF; }
-constexpr std::uint8_t GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t GetBValue(TColor c) { return (c >> 16) & 0xFF; }
-constexpr TColor RGBColor(int r, int g, int b) { return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16); }
+constexpr std::uint8_t GetRValue(TColor c) {
+    return c & 0xFF;
+}
+constexpr std::uint8_t GetGValue(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr std::uint8_t GetBValue(TColor c) {
+    return (c >> 16) & 0xFF;
+}
+constexpr TColor RGBColor(int r, int g, int b) {
+    return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
+}
 
 // ---- Geometry ----
 struct TPoint {
@@ -73,8 +81,12 @@ struct TRect {
     bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
     friend bool operator==(const TRect&, const TRect&) = default;
 };
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
+inline TRect Bounds(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
 // The part that both rectangles cover; empty (but placed) when they do not meet.
 TRect IntersectRects(const TRect& a, const TRect& b);
 
@@ -97,7 +109,7 @@ public:
     void SetHeight(int height);
     void SetColor(TColor color);
     void SetStyle(TFontStyles style);
-    void Assign(const TFont& other);   // copies name, height, colour and style
+    void Assign(const TFont& other); // copies name, height, colour and style
     bool SameAs(const TFont& other) const;
     std::function<void()> OnChange;
 
@@ -149,7 +161,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool Empty() const { return width_ == 0 || height_ == 0; }
-    void SetSize(int width, int height);   // keeps the pixels that stay inside, new ones white
+    void SetSize(int width, int height); // keeps the pixels that stay inside, new ones white
     void SetWidth(int width) { SetSize(width, height_); }
     void SetHeight(int height) { SetSize(width_, height); }
     TColor Pixel(int x, int y) const;
@@ -158,15 +170,15 @@ public:
     void Assign(const TBitmap& other);
 
     bool Transparent = false;
-    TColor TransparentColorValue = clDefault;  // clDefault: take the bottom-left pixel
+    TColor TransparentColorValue = clDefault; // clDefault: take the bottom-left pixel
     TColor TransparentColor() const;
 
     // A canvas that paints into this bitmap, made by the backend.
     TCanvas& Canvas();
 
-    bool LoadFromJpeg(const unsigned char* data, std::size_t size);  // false if it cannot be decoded
-    bool LoadFromBmp(const unsigned char* data, std::size_t size);   // 1, 4, 8, 24 and 32 bpp, uncompressed
-    bool LoadFromIco(const unsigned char* data, std::size_t size);   // the first image; its mask makes it transparent
+    bool LoadFromJpeg(const unsigned char* data, std::size_t size); // false if it cannot be decoded
+    bool LoadFromBmp(const unsigned char* data, std::size_t size); // 1, 4, 8, 24 and 32 bpp, uncompressed
+    bool LoadFromIco(const unsigned char* data, std::size_t size); // the first image; its mask makes it transparent
 
 private:
     int width_ = 0, height_ = 0;
@@ -190,13 +202,13 @@ public:
     void LineTo(int x, int y);
     TPoint PenPos() const { return penPos_; }
 
-    virtual void FillRect(const TRect& rect) = 0;                         // brush only
-    virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;           // pen outline, brush inside
+    virtual void FillRect(const TRect& rect) = 0; // brush only
+    virtual void Rectangle(int x1, int y1, int x2, int y2) = 0; // pen outline, brush inside
     virtual void RoundRect(int x1, int y1, int x2, int y2, int w, int h) = 0;
-    virtual void Draw(int x, int y, const TBitmap& bitmap) = 0;           // honours bitmap.Transparent
+    virtual void Draw(int x, int y, const TBitmap& bitmap) = 0; // honours bitmap.Transparent
     virtual void StretchDraw(const TRect& rect, const TBitmap& bitmap) = 0;
 
-    virtual TSize TextExtent(const std::string& text) = 0;               // one line, '&' counted as a character
+    virtual TSize TextExtent(const std::string& text) = 0; // one line, '&' counted as a character
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
     // DrawTextA: with dtCalcRect measures (rect's right and bottom are set) and draws nothing;
@@ -208,7 +220,7 @@ public:
     virtual void SetViewport(TPoint origin, const TRect& clipOnSurface) = 0;
 
 protected:
-    virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;           // end point left out
+    virtual void DrawLine(int x1, int y1, int x2, int y2) = 0; // end point left out
 
 private:
     TPoint penPos_;

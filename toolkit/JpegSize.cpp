@@ -2,7 +2,9 @@
 
 namespace {
 
-unsigned BigEndian16(const unsigned char* p) { return unsigned(p[0]) << 8 | p[1]; }
+unsigned BigEndian16(const unsigned char* p) {
+    return unsigned(p[0]) << 8 | p[1];
+}
 
 // Start-of-frame markers: 0xC0 to 0xCF but for DHT (C4), JPG (C8) and DAC (CC).
 bool IsFrameHeader(unsigned char marker) {
@@ -19,11 +21,11 @@ bool JpegSize(const unsigned char* data, std::size_t size, TSize& pictureSize) {
     while (at + 4 <= size) {
         if (data[at] != 0xFF) return false;
         const unsigned char marker = data[at + 1];
-        if (marker == 0xFF) {   // fill byte
+        if (marker == 0xFF) { // fill byte
             ++at;
             continue;
         }
-        if (marker == 0xDA || marker == 0xD9) return false;   // picture data or end: no frame header
+        if (marker == 0xDA || marker == 0xD9) return false; // picture data or end: no frame header
         const std::size_t length = BigEndian16(data + at + 2);
         if (length < 2 || at + 2 + length > size) return false;
         if (IsFrameHeader(marker)) {

@@ -17,7 +17,7 @@ class TPopupMenu : public TComponent {
 public:
     explicit TPopupMenu(TComponent* owner) : TComponent(owner) {}
     std::vector<TMenuItem*> Items;
-    void Popup(int screenX, int screenY);       // drops the menu down at a screen point
-    TPoint LastPopupPoint;                      // where it was last dropped, for tests
+    void Popup(int screenX, int screenY); // drops the menu down at a screen point
+    TPoint LastPopupPoint; // where it was last dropped, for tests
     int PopupCount = 0;
 };

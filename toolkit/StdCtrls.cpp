@@ -31,8 +31,10 @@ void TLabel::SetAutoSize(bool value) {
 void TLabel::SetTransparent(bool value) {
     if (value == transparent_) return;
     transparent_ = value;
-    if (value) ControlStyle &= ~csOpaque;
-    else ControlStyle |= csOpaque;
+    if (value)
+        ControlStyle &= ~csOpaque;
+    else
+        ControlStyle |= csOpaque;
     Invalidate();
 }
 
@@ -77,7 +79,9 @@ void TLabel::Paint() {
 
 // ---- TStaticText ----
 
-TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 17); }
+TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 65, 17);
+}
 
 void TStaticText::PaintWindow(TCanvas& canvas) {
     TWinControl::PaintWindow(canvas);
@@ -111,7 +115,9 @@ bool TButtonControl::DialogChar(char key) {
 
 TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {}
 
-void TCheckBox::ClickedByUser() { SetChecked(!Checked()); }
+void TCheckBox::ClickedByUser() {
+    SetChecked(!Checked());
+}
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {}
 
@@ -129,7 +135,9 @@ void TRadioButton::SetChecked(bool value) {
     Click();
 }
 
-void TRadioButton::ClickedByUser() { SetChecked(true); }
+void TRadioButton::ClickedByUser() {
+    SetChecked(true);
+}
 
 // ---- TEdit ----
 

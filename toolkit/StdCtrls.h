@@ -21,7 +21,7 @@ public:
     void Paint() override;
 
 protected:
-    void Changed(TChange what) override;        // text and font changes re-fit an auto-sized label
+    void Changed(TChange what) override; // text and font changes re-fit an auto-sized label
 
 private:
     void AdjustBounds();
@@ -44,9 +44,9 @@ class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
     bool Checked() const { return checked_; }
-    virtual void SetChecked(bool value);        // fires OnClick when the state changes
+    virtual void SetChecked(bool value); // fires OnClick when the state changes
     virtual void ClickedByUser() = 0;
-    bool DialogChar(char key) override;         // its caption's accelerator acts as a click
+    bool DialogChar(char key) override; // its caption's accelerator acts as a click
 
 protected:
     bool checked_ = false;
@@ -55,14 +55,14 @@ protected:
 class TCheckBox : public TButtonControl {
 public:
     explicit TCheckBox(TComponent* owner);
-    void ClickedByUser() override;              // toggles
+    void ClickedByUser() override; // toggles
 };
 
 class TRadioButton : public TButtonControl {
 public:
     explicit TRadioButton(TComponent* owner);
-    void SetChecked(bool value) override;       // checking one clears the radio buttons beside it
-    void ClickedByUser() override;              // checks
+    void SetChecked(bool value) override; // checking one clears the radio buttons beside it
+    void ClickedByUser() override; // checks
 };
 
 // A single-line edit. The backend reports typing through TextEditedByUser.
@@ -70,7 +70,7 @@ class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent* owner);
     void TextEditedByUser(const std::string& text);
-    TNotifyEvent OnChange;                      // also when the text is set by code
+    TNotifyEvent OnChange; // also when the text is set by code
 
 protected:
     void Changed(TChange what) override;
@@ -88,8 +88,8 @@ public:
     void ClearItems();
     void AddItem(const std::string& item);
     int ItemIndex() const { return itemIndex_; }
-    void SetItemIndex(int index);               // also sets the text; -1 selects nothing
-    void SelectedByUser(int index);             // fires OnChange
+    void SetItemIndex(int index); // also sets the text; -1 selects nothing
+    void SelectedByUser(int index); // fires OnChange
     TNotifyEvent OnChange;
 
 private:

@@ -38,10 +38,10 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    void Start(void (*run)(void* context), void* context);   // throws if none can be made
-    void Join();                // waits for its end; returns at once if not started or joined
-    void Detach();              // lets it run on unjoined
-    bool IsCurrent() const;     // true when called on this thread
+    void Start(void (*run)(void* context), void* context); // throws if none can be made
+    void Join(); // waits for its end; returns at once if not started or joined
+    void Detach(); // lets it run on unjoined
+    bool IsCurrent() const; // true when called on this thread
 
 private:
     struct State;

@@ -4,8 +4,7 @@
 #include <windows.h>
 
 template <typename Work>
-double SecondsOf(Work work)
-{
+double SecondsOf(Work work) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);

@@ -15,12 +15,10 @@ struct Walk {
     long Folders = 0;
     long Matches = 0;
 
-    void Folder(const std::string& dir)
-    {
+    void Folder(const std::string& dir) {
         WIN32_FIND_DATAA data;
         HANDLE search = FindFirstFileA((dir + "*").c_str(), &data);
-        if (search == INVALID_HANDLE_VALUE)
-            return;
+        if (search == INVALID_HANDLE_VALUE) return;
         ++Folders;
         do {
             bool folder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
@@ -35,8 +33,7 @@ struct Walk {
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: bench_walker ROOT\n");
         return 2;

@@ -9,7 +9,7 @@
 namespace platform::headless {
 
 bool HostExists(const std::string& host);
-bool HostIsDirectory(const std::string& host);   // symbolic links followed
+bool HostIsDirectory(const std::string& host); // symbolic links followed
 
 // fa* flags: those set with SetAttributes (else faArchive for a file), faDirectory, and
 // faReparsePoint for a symbolic link. The host's permission bits play no part.

@@ -11,8 +11,7 @@ constexpr double MillisecondsPerDay = 86400000.0;
 
 } // namespace
 
-double Now()
-{
+double Now() {
     std::lock_guard<std::mutex> guard(ClockLock());
     double now = State().Clock;
     State().Clock += State().ClockStepDays;
@@ -20,28 +19,29 @@ double Now()
 }
 
 // Sleeping passes virtual time only.
-void SleepEx(std::uint32_t milliseconds, bool) { headless::AdvanceClock(milliseconds); }
+void SleepEx(std::uint32_t milliseconds, bool) {
+    headless::AdvanceClock(milliseconds);
+}
 
-int ScreenBitsPerPixel() { return State().ScreenBits; }
+int ScreenBitsPerPixel() {
+    return State().ScreenBits;
+}
 
 } // namespace platform
 
 namespace platform::headless {
 
-void SetClock(double dateTime)
-{
+void SetClock(double dateTime) {
     std::lock_guard<std::mutex> guard(ClockLock());
     State().Clock = dateTime;
 }
 
-void SetClockStep(double milliseconds)
-{
+void SetClockStep(double milliseconds) {
     std::lock_guard<std::mutex> guard(ClockLock());
     State().ClockStepDays = milliseconds / MillisecondsPerDay;
 }
 
-void AdvanceClock(double milliseconds)
-{
+void AdvanceClock(double milliseconds) {
     std::lock_guard<std::mutex> guard(ClockLock());
     State().Clock += milliseconds / MillisecondsPerDay;
 }

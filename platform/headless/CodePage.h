@@ -6,6 +6,6 @@
 namespace platform::headless {
 
 std::u16string AnsiToUnicode(const std::string& text);
-std::string UnicodeToAnsi(const std::u16string& text);   // "?" for characters it lacks
+std::string UnicodeToAnsi(const std::u16string& text); // "?" for characters it lacks
 
 } // namespace platform::headless

@@ -6,8 +6,7 @@
 
 namespace platform::headless {
 
-int ErrnoCode(int error)
-{
+int ErrnoCode(int error) {
     switch (error) {
     case ENOENT:
     case ENOTDIR:

@@ -7,8 +7,7 @@ namespace platform::headless {
 
 namespace {
 
-bool Glob(const char* name, const char* mask)
-{
+bool Glob(const char* name, const char* mask) {
     const char* starMask = nullptr;
     const char* starName = nullptr;
     while (*name) {
@@ -25,23 +24,19 @@ bool Glob(const char* name, const char* mask)
             return false;
         }
     }
-    while (*mask == '*')
-        ++mask;
+    while (*mask == '*') ++mask;
     return *mask == '\0';
 }
 
 } // namespace
 
-bool MatchesMask(const std::string& name, const std::string& mask)
-{
-    if (mask == "*" || mask == "*.*")
-        return true;
+bool MatchesMask(const std::string& name, const std::string& mask) {
+    if (mask == "*" || mask == "*.*") return true;
     std::string lowerName = LowerCase(name), lowerMask = LowerCase(mask);
-    if (Glob(lowerName.c_str(), lowerMask.c_str()))
-        return true;
+    if (Glob(lowerName.c_str(), lowerMask.c_str())) return true;
     bool anyExtension = lowerMask.size() >= 2 && lowerMask.compare(lowerMask.size() - 2, 2, ".*") == 0;
     return anyExtension && lowerName.find('.') == std::string::npos &&
-           Glob(lowerName.c_str(), lowerMask.substr(0, lowerMask.size() - 2).c_str());
+        Glob(lowerName.c_str(), lowerMask.substr(0, lowerMask.size() - 2).c_str());
 }
 
 } // namespace platform::headless

@@ -6,9 +6,9 @@
 namespace platform::headless {
 
 struct ResolvedPath {
-    int Code = 0;               // an I/O code: 0, or why the path cannot name a file
-    std::string Host;           // the host path
-    std::string Windows;        // the absolute Windows path, e.g. "C:\\Dir\\File.txt"
+    int Code = 0; // an I/O code: 0, or why the path cannot name a file
+    std::string Host; // the host path
+    std::string Windows; // the absolute Windows path, e.g. "C:\\Dir\\File.txt"
 };
 
 // Existing components are matched without regard to case (an exact match preferred),

@@ -13,7 +13,7 @@
 namespace platform::headless {
 
 struct Drive {
-    std::string HostDirectory;   // empty: the drive has no medium
+    std::string HostDirectory; // empty: the drive has no medium
     int Type = DriveUnknown;
     std::string Label;
 };
@@ -24,7 +24,7 @@ struct SpecialFolder {
 };
 
 struct InjectedFault {
-    std::string PathSuffix;      // lower case
+    std::string PathSuffix; // lower case
     Fault Kind = Fault::None;
     std::uint64_t AfterBytes = 0;
 };
@@ -34,15 +34,15 @@ struct OpenFile {
     std::string HostPath;
     std::string WindowsPath;
     bool Writing = false;
-    std::uint64_t BytesWritten = 0;       // accepted by WriteFileBytes, held ones included
-    std::vector<std::uint8_t> Held;       // accepted, not yet written to the host file
-    int HeldFailure = 0;                  // a host write failure of held bytes not yet reported
+    std::uint64_t BytesWritten = 0; // accepted by WriteFileBytes, held ones included
+    std::vector<std::uint8_t> Held; // accepted, not yet written to the host file
+    int HeldFailure = 0; // a host write failure of held bytes not yet reported
 };
 
 struct VirtualState {
-    std::map<char, Drive> Drives;                          // by upper-case letter
-    std::map<std::string, std::uint32_t> Attributes;       // by host path
-    std::map<int, SpecialFolder> SpecialFolders;           // by CSIDL
+    std::map<char, Drive> Drives; // by upper-case letter
+    std::map<std::string, std::uint32_t> Attributes; // by host path
+    std::map<int, SpecialFolder> SpecialFolders; // by CSIDL
     std::vector<InjectedFault> Faults;
     std::map<FileHandle, OpenFile> OpenFiles;
     FileHandle NextHandle = 100;
@@ -54,7 +54,7 @@ struct VirtualState {
     int ComInits = 0;
     bool Halted = false;
     int ExitCode = 0;
-    double Clock = 0;                                     // guarded by ClockLock
+    double Clock = 0; // guarded by ClockLock
     double ClockStepDays = 0;
 };
 

@@ -16,8 +16,8 @@ void Reset();
 
 // Maps a drive letter to a host directory (created if missing). Type is a Drive* constant.
 void MapDrive(char letter, const std::string& hostDirectory, int driveType);
-void SetDriveType(char letter, int driveType);   // also for letters with no folder (no medium)
-void SetVolumeLabel(char letter, const std::string& label);   // of a mapped drive
+void SetDriveType(char letter, int driveType); // also for letters with no folder (no medium)
+void SetVolumeLabel(char letter, const std::string& label); // of a mapped drive
 
 // The host path that a Windows path resolves to (existing components matched without regard
 // to case, missing ones appended as given); empty if the drive is not mapped. Written bytes
@@ -42,9 +42,9 @@ void ClearFaults();
 
 // Processes started with WinExec and documents opened with ShellExecuteA, in order.
 struct StartedProcess {
-    std::string CommandLine;   // for ShellExecuteA: the file, then a blank and parameters if any
+    std::string CommandLine; // for ShellExecuteA: the file, then a blank and parameters if any
     int Show;
-    std::string Operation;     // empty for WinExec
+    std::string Operation; // empty for WinExec
 };
 const std::vector<StartedProcess>& StartedProcesses();
 
@@ -66,6 +66,6 @@ void AdvanceClock(double milliseconds);
 bool Halted();
 int ExitCode();
 
-int ComInitCount();   // CoInitializeApartment calls minus CoUninitializeApartment calls
+int ComInitCount(); // CoInitializeApartment calls minus CoUninitializeApartment calls
 
 } // namespace platform::headless

@@ -5,18 +5,18 @@
 
 namespace platform {
 
-double Now()
-{
+double Now() {
     SYSTEMTIME time;
     GetLocalTime(&time);
     return EncodeDateTime(time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond,
                           time.wMilliseconds);
 }
 
-void SleepEx(std::uint32_t milliseconds, bool alertable) { ::SleepEx(milliseconds, alertable ? TRUE : FALSE); }
+void SleepEx(std::uint32_t milliseconds, bool alertable) {
+    ::SleepEx(milliseconds, alertable ? TRUE : FALSE);
+}
 
-int ScreenBitsPerPixel()
-{
+int ScreenBitsPerPixel() {
     HDC screen = GetDC(nullptr);
     int bits = GetDeviceCaps(screen, BITSPIXEL);
     ReleaseDC(nullptr, screen);

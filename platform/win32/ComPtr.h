@@ -13,8 +13,7 @@ public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
     ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-    ComPtr& operator=(ComPtr&& other) noexcept
-    {
+    ComPtr& operator=(ComPtr&& other) noexcept {
         std::swap(object_, other.object_);
         return *this;
     }
@@ -26,24 +25,20 @@ public:
 
     // Releases the reference held and returns the place for a new one, as CoCreateInstance
     // and QueryInterface fill it.
-    void** Out()
-    {
+    void** Out() {
         Reset();
         return reinterpret_cast<void**>(&object_);
     }
 
     // Asks the object for another of its interfaces; false if it has none of that kind.
     template <class Other>
-    bool Query(ComPtr<Other>& other) const
-    {
+    bool Query(ComPtr<Other>& other) const {
         return SUCCEEDED(object_->QueryInterface(__uuidof(Other), other.Out()));
     }
 
 private:
-    void Reset()
-    {
-        if (object_)
-            object_->Release();
+    void Reset() {
+        if (object_) object_->Release();
         object_ = nullptr;
     }
 

@@ -7,19 +7,20 @@ namespace platform {
 namespace {
 
 // Windows error codes are the runtime's I/O codes, except that both disk-full codes are 101.
-int IOCodeOf(DWORD error)
-{
-    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL)
-        return ioDiskFull;
+int IOCodeOf(DWORD error) {
+    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return ioDiskFull;
     return int(error);
 }
 
-int LastIOCode() { return IOCodeOf(GetLastError()); }
+int LastIOCode() {
+    return IOCodeOf(GetLastError());
+}
 
-HANDLE AsHandle(FileHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE AsHandle(FileHandle handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
 
-int Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition, FileHandle& handle)
-{
+int Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition, FileHandle& handle) {
     HANDLE file = CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         handle = NoFile;
@@ -29,76 +30,71 @@ int Open(const std::string& path, DWORD access, DWORD sharing, DWORD disposition
     return ioOK;
 }
 
-DWORD AttributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+DWORD AttributesOf(const std::string& path) {
+    return GetFileAttributesA(path.c_str());
+}
 
 } // namespace
 
-int CreateFileForWrite(const std::string& path, FileHandle& handle)
-{
+int CreateFileForWrite(const std::string& path, FileHandle& handle) {
     return Open(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS, handle);
 }
 
-int OpenFileForRead(const std::string& path, FileHandle& handle)
-{
+int OpenFileForRead(const std::string& path, FileHandle& handle) {
     return Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, handle);
 }
 
-int WriteFileBytes(FileHandle handle, const std::uint8_t* data, std::size_t count)
-{
+int WriteFileBytes(FileHandle handle, const std::uint8_t* data, std::size_t count) {
     DWORD written = 0;
-    if (!WriteFile(AsHandle(handle), data, DWORD(count), &written, nullptr))
-        return LastIOCode();
+    if (!WriteFile(AsHandle(handle), data, DWORD(count), &written, nullptr)) return LastIOCode();
     return written < count ? ioDiskFull : ioOK;
 }
 
-int ReadFileBytes(FileHandle handle, std::uint8_t* data, std::size_t count, std::size_t& got)
-{
+int ReadFileBytes(FileHandle handle, std::uint8_t* data, std::size_t count, std::size_t& got) {
     DWORD read = 0;
     BOOL done = ReadFile(AsHandle(handle), data, DWORD(count), &read, nullptr);
     got = read;
     return done ? ioOK : LastIOCode();
 }
 
-int CloseFileHandle(FileHandle handle) { return CloseHandle(AsHandle(handle)) ? ioOK : LastIOCode(); }
+int CloseFileHandle(FileHandle handle) {
+    return CloseHandle(AsHandle(handle)) ? ioOK : LastIOCode();
+}
 
-bool FileExists(const std::string& path)
-{
+bool FileExists(const std::string& path) {
     DWORD attributes = AttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DirectoryExists(const std::string& path)
-{
+bool DirectoryExists(const std::string& path) {
     DWORD attributes = AttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool CreateDir(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool CreateDir(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
 
-int DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) ? ioOK : LastIOCode(); }
+int DeleteFileAt(const std::string& path) {
+    return DeleteFileA(path.c_str()) ? ioOK : LastIOCode();
+}
 
-int ReplaceFileWith(const std::string& source, const std::string& target)
-{
+int ReplaceFileWith(const std::string& source, const std::string& target) {
     return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) ? ioOK : LastIOCode();
 }
 
 // A trial open for writing that shares nothing fails while any other process has the file open.
-int CheckReplaceable(const std::string& path)
-{
+int CheckReplaceable(const std::string& path) {
     DWORD attributes = AttributesOf(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return ioOK;
-    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
-        return ioAccessDenied;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return ioOK;
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return ioAccessDenied;
     FileHandle handle;
     int code = Open(path, GENERIC_WRITE, 0, OPEN_EXISTING, handle);
-    if (code == ioOK)
-        CloseHandle(AsHandle(handle));
+    if (code == ioOK) CloseHandle(AsHandle(handle));
     return code;
 }
 
-std::string GetCurrentDir()
-{
+std::string GetCurrentDir() {
     DWORD length = GetCurrentDirectoryA(0, nullptr);
     std::string directory(length, '\0');
     length = GetCurrentDirectoryA(length, directory.data());

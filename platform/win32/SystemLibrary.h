@@ -13,8 +13,7 @@ FARPROC SystemProcedure(const char* library, const char* name);
 // Typed by the SDK's own declaration, as in SystemFunction<decltype(&::ShellExecuteA)>(...), so
 // the calling convention (WINAPI, __stdcall on i686) is the one Windows calls with.
 template <typename Function>
-Function SystemFunction(const char* library, const char* name)
-{
+Function SystemFunction(const char* library, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcedure(library, name)));
 }
 

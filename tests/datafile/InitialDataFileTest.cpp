@@ -15,14 +15,12 @@ const std::string DataFile = "C:\\Pictoro\\Pictoro.Dat";
 
 class InitialDataFile : public VirtualDisk {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         VirtualDisk::SetUp();
         ASSERT_TRUE(platform::CreateDir("C:\\Pictoro"));
     }
 
-    TDataFileContent WriteAndRead(int connectionKind = 3)
-    {
+    TDataFileContent WriteAndRead(int connectionKind = 3) {
         WriteInitialDataFile(DataFile, {"C:\\Pictoro\\", "D:\\Pictures", connectionKind}, 2552883,
                              [this](unsigned position) { progress_.push_back(position); });
         return ReadDataFile(DataFile);
@@ -31,26 +29,22 @@ protected:
     std::vector<unsigned> progress_;
 };
 
-std::size_t CountNamesEndingIn(const std::vector<TNamedSetting>& settings, const std::string& suffix)
-{
+std::size_t CountNamesEndingIn(const std::vector<TNamedSetting>& settings, const std::string& suffix) {
     std::size_t n = 0;
     for (const auto& [name, value] : settings)
         n += name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
     return n;
 }
 
-std::map<std::string, std::string> FirstValues(const std::vector<TNamedSetting>& settings)
-{
+std::map<std::string, std::string> FirstValues(const std::vector<TNamedSetting>& settings) {
     std::map<std::string, std::string> values;
-    for (const auto& [name, value] : settings)
-        values.emplace(name, value);
+    for (const auto& [name, value] : settings) values.emplace(name, value);
     return values;
 }
 
 } // namespace
 
-TEST_F(InitialDataFile, HeaderAndFixedFieldsCarryTheChoicesAndDefaults)
-{
+TEST_F(InitialDataFile, HeaderAndFixedFieldsCarryTheChoicesAndDefaults) {
     const TDataFileContent content = WriteAndRead();
     EXPECT_EQ(content.FormatVersion, 0);
     EXPECT_GE(content.KeySeedLength, 879u);
@@ -85,8 +79,7 @@ TEST_F(InitialDataFile, HeaderAndFixedFieldsCarryTheChoicesAndDefaults)
     EXPECT_EQ(values.at("PathDownloadLocation2"), content.DownloadLocation2);
 }
 
-TEST_F(InitialDataFile, HoldsThe679NamedSettingsInOrder)
-{
+TEST_F(InitialDataFile, HoldsThe679NamedSettingsInOrder) {
     const TDataFileContent content = WriteAndRead();
     ASSERT_EQ(content.Settings.size(), 679u);
     EXPECT_EQ(content.Settings, DefaultSettings());
@@ -113,8 +106,7 @@ TEST_F(InitialDataFile, HoldsThe679NamedSettingsInOrder)
     EXPECT_EQ(content.Settings[15], TNamedSetting("RMSDIR01_Group", "Anime"));
     EXPECT_EQ(content.Settings[16].first, "RMSDIR0101_URL");
     EXPECT_EQ(content.Settings[23].first, "RMSDIR0101_Blocked");
-    for (std::size_t i = 23; i < 23 + 22; ++i)
-        EXPECT_EQ(content.Settings[i].first, "RMSDIR0101_Blocked") << i;
+    for (std::size_t i = 23; i < 23 + 22; ++i) EXPECT_EQ(content.Settings[i].first, "RMSDIR0101_Blocked") << i;
     EXPECT_EQ(content.Settings[45].first, "RMSDIR0102_URL");
     EXPECT_EQ(content.Settings.back().first, "RMSDIR1313_Description2");
 
@@ -123,12 +115,11 @@ TEST_F(InitialDataFile, HoldsThe679NamedSettingsInOrder)
     EXPECT_EQ(CountNamesEndingIn(content.Settings, "_Blocked"), 63u);
 }
 
-TEST_F(InitialDataFile, SiteDirectoryHasTheGroupsSitesAndLimits)
-{
+TEST_F(InitialDataFile, SiteDirectoryHasTheGroupsSitesAndLimits) {
     const std::vector<std::pair<std::string, std::size_t>> groups = {
-        {"Anime", 4}, {"Architecture", 2}, {"Bikini", 3}, {"Cars", 4}, {"Celebrities", 11}, {"Fantasy", 4},
-        {"Nature", 3}, {"Paintings", 7}, {"Photography", 6}, {"Russian brides", 9}, {"The Universe", 8},
-        {"Wallpapers", 10}, {"XXX Adult", 13}};
+        {"Anime", 4},        {"Architecture", 2}, {"Bikini", 3},    {"Cars", 4},        {"Celebrities", 11},
+        {"Fantasy", 4},      {"Nature", 3},       {"Paintings", 7}, {"Photography", 6}, {"Russian brides", 9},
+        {"The Universe", 8}, {"Wallpapers", 10},  {"XXX Adult", 13}};
     const auto values = FirstValues(DefaultSettings());
     ASSERT_EQ(SiteDirectory().size(), groups.size());
     std::size_t ownHost = 0, elsewhere = 0;
@@ -170,34 +161,28 @@ TEST_F(InitialDataFile, SiteDirectoryHasTheGroupsSitesAndLimits)
     EXPECT_EQ(SiteTitle("gallery.example"), "Gallery.example");
 }
 
-TEST_F(InitialDataFile, EndsWithThreeEndMarkers)
-{
-    WriteAndRead();   // leaves KeyTable as the reader ended with it
+TEST_F(InitialDataFile, EndsWithThreeEndMarkers) {
+    WriteAndRead(); // leaves KeyTable as the reader ended with it
     const std::string bytes = ReadFile(DataFile);
     const auto key = static_cast<std::uint8_t>(KeyTable[16]);
     const std::string marker = key < 32 ? Bytes({31, key + 84}) : Bytes({key});
     EXPECT_EQ(bytes.substr(bytes.size() - 3 * marker.size()), marker + marker + marker);
-    EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), 31);   // version 0, escaped
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), 31); // version 0, escaped
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[1]), 84);
-    for (const char c : bytes)
-        ASSERT_GE(static_cast<std::uint8_t>(c), 31);
+    for (const char c : bytes) ASSERT_GE(static_cast<std::uint8_t>(c), 31);
 }
 
-TEST_F(InitialDataFile, ThreadsFollowTheConnectionKind)
-{
+TEST_F(InitialDataFile, ThreadsFollowTheConnectionKind) {
     const std::map<int, int> threads = {{-1, 20}, {0, 5}, {1, 8}, {2, 12}, {3, 27}, {4, 30}, {5, 20}, {6, 20}};
-    for (const auto& [kind, expected] : threads)
-        EXPECT_EQ(WriteAndRead(kind).Threads, expected) << kind;
+    for (const auto& [kind, expected] : threads) EXPECT_EQ(WriteAndRead(kind).Threads, expected) << kind;
 }
 
-TEST_F(InitialDataFile, ReportsTheGivenPositionTwice)
-{
+TEST_F(InitialDataFile, ReportsTheGivenPositionTwice) {
     WriteAndRead();
     EXPECT_EQ(progress_, (std::vector<unsigned>{2552883, 2552883}));
 }
 
-TEST_F(InitialDataFile, TwoWritesDifferInBytesButNotInContent)
-{
+TEST_F(InitialDataFile, TwoWritesDifferInBytesButNotInContent) {
     const TDataFileContent first = WriteAndRead();
     const std::string firstBytes = ReadFile(DataFile);
     const TDataFileContent second = WriteAndRead();
@@ -214,8 +199,7 @@ TEST_F(InitialDataFile, TwoWritesDifferInBytesButNotInContent)
     EXPECT_EQ(ReadFile(DataFile), seeded);
 }
 
-TEST_F(InitialDataFile, FailedWriteLeavesNoDataFileBehind)
-{
+TEST_F(InitialDataFile, FailedWriteLeavesNoDataFileBehind) {
     platform::headless::InjectFault("\\Pictoro.Dat.tmp", platform::headless::Fault::DiskFull, 5000);
     try {
         WriteAndRead();
@@ -229,8 +213,7 @@ TEST_F(InitialDataFile, FailedWriteLeavesNoDataFileBehind)
     EXPECT_TRUE(progress_.empty());
 }
 
-TEST_F(InitialDataFile, FailedWriteLeavesAnEarlierDataFileUnchanged)
-{
+TEST_F(InitialDataFile, FailedWriteLeavesAnEarlierDataFileUnchanged) {
     MakeFile(DataFile, "earlier content");
     platform::headless::InjectFault("\\Pictoro.Dat.tmp", platform::headless::Fault::DiskFull, 20000);
     EXPECT_THROW(WriteAndRead(), EInOutError);
@@ -249,11 +232,10 @@ TEST_F(InitialDataFile, FailedWriteLeavesAnEarlierDataFileUnchanged)
     EXPECT_FALSE(platform::FileExists(TemporaryFileFor(DataFile)));
 
     platform::headless::ClearFaults();
-    EXPECT_EQ(WriteAndRead().Settings.size(), 679u);   // a clean write replaces it
+    EXPECT_EQ(WriteAndRead().Settings.size(), 679u); // a clean write replaces it
 }
 
-TEST_F(InitialDataFile, UnwritableDirectoryRaisesTheCreateError)
-{
+TEST_F(InitialDataFile, UnwritableDirectoryRaisesTheCreateError) {
     platform::headless::InjectFault("\\Pictoro.Dat.tmp", platform::headless::Fault::AccessDenied);
     try {
         WriteAndRead();

@@ -12,19 +12,15 @@
 using RecordFormat = VirtualDisk;
 
 // The start byte r of a scrambled string and the number of file bytes it took.
-static std::pair<int, std::size_t> StartByte(const std::string& bytes)
-{
+static std::pair<int, std::size_t> StartByte(const std::string& bytes) {
     const int first = static_cast<std::uint8_t>(bytes.at(0));
-    if (first == 31)
-        return {static_cast<std::uint8_t>(bytes.at(1)) - 84, 2};
+    if (first == 31) return {static_cast<std::uint8_t>(bytes.at(1)) - 84, 2};
     return {first, 1};
 }
 
-TEST_F(RecordFormat, EscapesTheControlBytesAndReadsThemBack)
-{
+TEST_F(RecordFormat, EscapesTheControlBytesAndReadsThemBack) {
     const std::string bytes = Written([](auto& file, auto& writer) {
-        for (const int v : {0, 31, 32, 255})
-            writer.WriteByte(file, static_cast<std::uint8_t>(v));
+        for (const int v : {0, 31, 32, 255}) writer.WriteByte(file, static_cast<std::uint8_t>(v));
     });
     EXPECT_EQ(bytes, Bytes({31, 84, 31, 115, 32, 255}));
 
@@ -36,8 +32,7 @@ TEST_F(RecordFormat, EscapesTheControlBytesAndReadsThemBack)
     });
 }
 
-TEST_F(RecordFormat, CheckedReadRefusesBytesTheFormatNeverWrites)
-{
+TEST_F(RecordFormat, CheckedReadRefusesBytesTheFormatNeverWrites) {
     const auto problemIn = [this](const std::string& bytes) {
         std::string problem;
         Reading(bytes, [&](auto& file, auto& reader) {
@@ -56,18 +51,16 @@ TEST_F(RecordFormat, CheckedReadRefusesBytesTheFormatNeverWrites)
     EXPECT_EQ(problemIn(Bytes({31, 84})), "");
 }
 
-TEST_F(RecordFormat, PlainStringsCarryTwoLengthBytes)
-{
+TEST_F(RecordFormat, PlainStringsCarryTwoLengthBytes) {
     EXPECT_EQ(Written([](auto& file, auto& writer) { writer.WriteRawString(file, ""); }), Bytes({31, 84, 31, 84}));
 
     const std::string text(256, 'x');
     const std::string bytes = Written([&](auto& file, auto& writer) { writer.WriteKeySeed(file, text); });
-    EXPECT_EQ(bytes.substr(0, 4), Bytes({31, 84, 31, 85}));   // low byte 0, high byte 1
+    EXPECT_EQ(bytes.substr(0, 4), Bytes({31, 84, 31, 85})); // low byte 0, high byte 1
     EXPECT_EQ(bytes.substr(4), text);
 }
 
-TEST_F(RecordFormat, ScrambledStringsAddTheKeyFromTheStartByte)
-{
+TEST_F(RecordFormat, ScrambledStringsAddTheKeyFromTheStartByte) {
     SeedRandomSource(7);
     KeyTable = IdentityKeyTable();
     const std::string bytes = Written([](auto& file, auto& writer) { writer.WriteString(file, "abc"); });
@@ -75,7 +68,7 @@ TEST_F(RecordFormat, ScrambledStringsAddTheKeyFromTheStartByte)
     const auto [r, startBytes] = StartByte(bytes);
     ASSERT_GE(r, 1);
     ASSERT_LE(r, 254);
-    std::string expected = bytes.substr(0, startBytes) + Bytes({31, 84 + 3, 31, 84});   // length 3, high byte 0
+    std::string expected = bytes.substr(0, startBytes) + Bytes({31, 84 + 3, 31, 84}); // length 3, high byte 0
     for (int i = 0; i < 3; ++i) {
         const int b = ('a' + i + (r + i) % 256) % 256;
         expected += b < 32 ? Bytes({31, b + 84}) : Bytes({b});
@@ -83,11 +76,10 @@ TEST_F(RecordFormat, ScrambledStringsAddTheKeyFromTheStartByte)
     EXPECT_EQ(bytes, expected);
 }
 
-TEST_F(RecordFormat, EveryStringSwapsTwoKeyBytesExceptFromStart254)
-{
+TEST_F(RecordFormat, EveryStringSwapsTwoKeyBytesExceptFromStart254) {
     SeedRandomSource(11);
     constexpr int Strings = 3000;
-    std::vector<std::string> tables;   // the key table after each string
+    std::vector<std::string> tables; // the key table after each string
     KeyTable = IdentityKeyTable();
     std::string bytes = Written([&](auto& file, auto& writer) {
         for (int n = 0; n < Strings; ++n) {
@@ -102,8 +94,7 @@ TEST_F(RecordFormat, EveryStringSwapsTwoKeyBytesExceptFromStart254)
         const auto [r, startBytes] = StartByte(bytes);
         ASSERT_EQ(bytes.substr(startBytes, 4), Bytes({31, 84, 31, 84}));
         bytes.erase(0, startBytes + 4);
-        if (r != 254)
-            std::swap(expected[r - 1], expected[r + 1]);
+        if (r != 254) std::swap(expected[r - 1], expected[r + 1]);
         ASSERT_EQ(tables[n], expected) << "string " << n << ", start byte " << r;
         saw254 |= r == 254;
         saw253 |= r == 253;
@@ -113,8 +104,7 @@ TEST_F(RecordFormat, EveryStringSwapsTwoKeyBytesExceptFromStart254)
     EXPECT_TRUE(saw253);
 }
 
-TEST_F(RecordFormat, SwapCountsPositionsFromOneAndIgnoresZero)
-{
+TEST_F(RecordFormat, SwapCountsPositionsFromOneAndIgnoresZero) {
     KeyTable = IdentityKeyTable();
     TLibData1_ReadWrite::SwapKeyBytes(254, 0);
     TLibData1_ReadWrite::SwapKeyBytes(0, 5);
@@ -124,8 +114,7 @@ TEST_F(RecordFormat, SwapCountsPositionsFromOneAndIgnoresZero)
     EXPECT_EQ(static_cast<std::uint8_t>(KeyTable[254]), 0);
 }
 
-TEST_F(RecordFormat, IntegersRealsAndMarkersReadBackInOrder)
-{
+TEST_F(RecordFormat, IntegersRealsAndMarkersReadBackInOrder) {
     SeedRandomSource(3);
     KeyTable = IdentityKeyTable();
     const std::string bytes = Written([](auto& file, auto& writer) {
@@ -142,7 +131,7 @@ TEST_F(RecordFormat, IntegersRealsAndMarkersReadBackInOrder)
     Reading(bytes, [](auto& file, auto& reader) {
         const std::string table = KeyTable;
         EXPECT_EQ(reader.ReadString(file), "7200");
-        EXPECT_NE(KeyTable, table);   // the reader swaps as the writer did
+        EXPECT_NE(KeyTable, table); // the reader swaps as the writer did
         EXPECT_EQ(reader.ReadString(file), "-2147483648");
         EXPECT_EQ(reader.ReadString(file), "0");
         EXPECT_EQ(reader.ReadFloat(file), 0.1);
@@ -153,11 +142,26 @@ TEST_F(RecordFormat, IntegersRealsAndMarkersReadBackInOrder)
 }
 
 // Reals are written without the C library's formatter, yet as its "%.15g" writes them.
-TEST(DecimalText, WritesWhatPrintfWritesWithFifteenDigits)
-{
-    std::vector<double> values = {1e14 + 0.5, 1e14 + 1.5, 0.1, 1.0 / 3, 2.0 / 3, 123456789012345678.0, 1e15,
-                                  999999999999999.9, 9.9999999999999995e-5, 1e-4, 0.5, 100, 12.5, 5e-324,
-                                  2.2250738585072014e-308, 1.7976931348623157e308, 45998.75, -3.25, -1e-300};
+TEST(DecimalText, WritesWhatPrintfWritesWithFifteenDigits) {
+    std::vector<double> values = {1e14 + 0.5,
+                                  1e14 + 1.5,
+                                  0.1,
+                                  1.0 / 3,
+                                  2.0 / 3,
+                                  123456789012345678.0,
+                                  1e15,
+                                  999999999999999.9,
+                                  9.9999999999999995e-5,
+                                  1e-4,
+                                  0.5,
+                                  100,
+                                  12.5,
+                                  5e-324,
+                                  2.2250738585072014e-308,
+                                  1.7976931348623157e308,
+                                  45998.75,
+                                  -3.25,
+                                  -1e-300};
     std::mt19937_64 random(11);
     while (values.size() < 20000) {
         const std::uint64_t bits = random();
@@ -176,16 +180,14 @@ TEST(DecimalText, WritesWhatPrintfWritesWithFifteenDigits)
     EXPECT_EQ(DecimalText(-HUGE_VAL), "-inf");
 }
 
-TEST_F(RecordFormat, NumbersThatAreNoNumbersAreRefused)
-{
+TEST_F(RecordFormat, NumbersThatAreNoNumbersAreRefused) {
     SeedRandomSource(5);
     KeyTable = IdentityKeyTable();
     const std::string bytes = Written([](auto& file, auto& writer) {
         writer.WriteString(file, "12a");
         writer.WriteString(file, "");
         writer.WriteString(file, "nan");
-        for (const char* text : {" 1", "+1", "0x10", "1e999", "1.5 ", "-", "."})
-            writer.WriteString(file, text);
+        for (const char* text : {" 1", "+1", "0x10", "1e999", "1.5 ", "-", "."}) writer.WriteString(file, text);
         writer.WriteString(file, "-.5e1");
     });
     KeyTable = IdentityKeyTable();
@@ -193,14 +195,12 @@ TEST_F(RecordFormat, NumbersThatAreNoNumbersAreRefused)
         EXPECT_THROW(reader.ReadInteger(file), EDataFileFormat);
         EXPECT_THROW(reader.ReadInteger(file), EDataFileFormat);
         EXPECT_THROW(reader.ReadFloat(file), EDataFileFormat);
-        for (int i = 0; i < 7; ++i)
-            EXPECT_THROW(reader.ReadFloat(file), EDataFileFormat) << i;
+        for (int i = 0; i < 7; ++i) EXPECT_THROW(reader.ReadFloat(file), EDataFileFormat) << i;
         EXPECT_EQ(reader.ReadFloat(file), -5.0);
     });
 }
 
-TEST_F(RecordFormat, TextsOf65536BytesAreRefusedBeforeAnythingIsWritten)
-{
+TEST_F(RecordFormat, TextsOf65536BytesAreRefusedBeforeAnythingIsWritten) {
     KeyTable = IdentityKeyTable();
     const std::string bytes = Written([](auto& file, auto& writer) {
         writer.WriteString(file, std::string(65535, 'a'));
@@ -212,27 +212,24 @@ TEST_F(RecordFormat, TextsOf65536BytesAreRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(bytes.substr(StartByte(bytes).second, 2), Bytes({255, 255}));
 }
 
-TEST_F(RecordFormat, StringsAndMarkersNeedTheKeyTable)
-{
+TEST_F(RecordFormat, StringsAndMarkersNeedTheKeyTable) {
     KeyTable.clear();
     const std::string bytes = Written([](auto& file, auto& writer) {
         EXPECT_THROW(writer.WriteMarker(file, 0), Exception);
         EXPECT_THROW(writer.WriteString(file, "a"), Exception);
         EXPECT_THROW(writer.WriteString(file, ""), Exception);
     });
-    EXPECT_EQ(bytes, "");   // refused before anything is written
+    EXPECT_EQ(bytes, ""); // refused before anything is written
 }
 
-TEST(KeyTable, RealSeedTakesEveryFifthFromTheEndThenTheEvenPositions)
-{
+TEST(KeyTable, RealSeedTakesEveryFifthFromTheEndThenTheEvenPositions) {
     for (const std::size_t length : {879u, 900u, 977u}) {
         std::string seed;
-        for (std::size_t i = 1; i <= length; ++i)
-            seed += static_cast<char>(14 + i % 240);
+        for (std::size_t i = 1; i <= length; ++i) seed += static_cast<char>(14 + i % 240);
         const auto s = [&](std::size_t position) { return seed[position - 1]; };
         const std::string table = DeriveKeyTable(seed);
         ASSERT_EQ(table.size(), 256u);
-        const std::size_t fromEnd = (length / 5 * 5 - 250) / 5 + 1;   // 126 to 146
+        const std::size_t fromEnd = (length / 5 * 5 - 250) / 5 + 1; // 126 to 146
         EXPECT_EQ(table[0], s(length / 5 * 5));
         EXPECT_EQ(table[fromEnd - 1], s(250));
         EXPECT_EQ(table[fromEnd], s(2));
@@ -240,26 +237,22 @@ TEST(KeyTable, RealSeedTakesEveryFifthFromTheEndThenTheEvenPositions)
     }
 }
 
-TEST(KeyTable, ShortSeedIsPaddedWithBlanksAndCompletedFromItsOwnStart)
-{
+TEST(KeyTable, ShortSeedIsPaddedWithBlanksAndCompletedFromItsOwnStart) {
     std::string seed;
-    for (int i = 1; i <= 260; ++i)
-        seed += static_cast<char>(14 + i % 200);
+    for (int i = 1; i <= 260; ++i) seed += static_cast<char>(14 + i % 200);
     const auto s = [&](std::size_t position) { return position <= seed.size() ? seed[position - 1] : ' '; };
     const std::string table = DeriveKeyTable(seed);
     ASSERT_EQ(table.size(), 256u);
-    EXPECT_EQ(table.substr(0, 8), std::string(8, ' '));   // positions 300 down to 265
+    EXPECT_EQ(table.substr(0, 8), std::string(8, ' ')); // positions 300 down to 265
     EXPECT_EQ(table[8], s(260));
     EXPECT_EQ(table[10], s(250));
     EXPECT_EQ(table[11], s(2));
-    EXPECT_EQ(table[160], s(300));   // the last even position
-    for (std::size_t i = 161; i < 256; ++i)
-        ASSERT_EQ(table[i], s(i)) << i;
+    EXPECT_EQ(table[160], s(300)); // the last even position
+    for (std::size_t i = 161; i < 256; ++i) ASSERT_EQ(table[i], s(i)) << i;
     EXPECT_EQ(DeriveKeyTable(""), std::string(256, ' '));
 }
 
-TEST(KeyTable, FreshSeedsStayInRangeAndDiffer)
-{
+TEST(KeyTable, FreshSeedsStayInRangeAndDiffer) {
     SeedRandomSource(1);
     std::string table, seed, firstSeed;
     for (int n = 0; n < 50; ++n) {
@@ -280,8 +273,7 @@ TEST(KeyTable, FreshSeedsStayInRangeAndDiffer)
 
 using VersionTest = VirtualDisk;
 
-TEST_F(VersionTest, KnownVersionsPassAndEverythingElseFails)
-{
+TEST_F(VersionTest, KnownVersionsPassAndEverythingElseFails) {
     const auto accepted = [this](const std::string& bytes) {
         MakeFile("C:\\Pictoro.Dat", bytes);
         return DataFileAccepted("C:\\Pictoro.Dat");
@@ -289,10 +281,10 @@ TEST_F(VersionTest, KnownVersionsPassAndEverythingElseFails)
     EXPECT_TRUE(accepted(Bytes({31, 84, 200})));
     EXPECT_TRUE(accepted(Bytes({31, 85})));
     EXPECT_TRUE(accepted(Bytes({31, 86})));
-    EXPECT_TRUE(accepted(Bytes({1})));   // a bare byte below 3 is taken as it is
+    EXPECT_TRUE(accepted(Bytes({1}))); // a bare byte below 3 is taken as it is
     EXPECT_FALSE(accepted(Bytes({31, 87})));
     EXPECT_FALSE(accepted(Bytes({65})));
-    EXPECT_FALSE(accepted(""));   // the end-of-file character 26
+    EXPECT_FALSE(accepted("")); // the end-of-file character 26
     EXPECT_FALSE(DataFileAccepted("C:\\Missing\\Pictoro.Dat"));
 
     platform::headless::InjectFault("\\Locked.Dat", platform::headless::Fault::InUse);

@@ -15,8 +15,7 @@ protected:
     using Operations = std::function<void(platform::TextFile&, TLibData1_ReadWrite&)>;
 
     // The bytes that the operations write into a fresh file.
-    std::string Written(const Operations& write)
-    {
+    std::string Written(const Operations& write) {
         platform::TextFile file;
         file.Assign(ScratchFile);
         file.Rewrite();
@@ -29,8 +28,7 @@ protected:
     }
 
     // Runs the read operations on a file holding the bytes.
-    void Reading(const std::string& bytes, const Operations& read)
-    {
+    void Reading(const std::string& bytes, const Operations& read) {
         MakeFile(ScratchFile, bytes);
         platform::TextFile file;
         file.Assign(ScratchFile);
@@ -45,18 +43,14 @@ protected:
 };
 
 // A key table whose byte i is i, so scrambled bytes are easy to predict.
-inline std::string IdentityKeyTable()
-{
+inline std::string IdentityKeyTable() {
     std::string table(256, '\0');
-    for (int i = 0; i < 256; ++i)
-        table[i] = static_cast<char>(i);
+    for (int i = 0; i < 256; ++i) table[i] = static_cast<char>(i);
     return table;
 }
 
-inline std::string Bytes(std::initializer_list<int> values)
-{
+inline std::string Bytes(std::initializer_list<int> values) {
     std::string s;
-    for (const int v : values)
-        s += static_cast<char>(v);
+    for (const int v : values) s += static_cast<char>(v);
     return s;
 }

@@ -17,17 +17,16 @@ namespace {
 
 class FindFilesTest : public VirtualDriveTest {
 protected:
-    Paths Find(const std::string& masks, std::uint8_t driveKind, const std::string& startDirs)
-    {
+    Paths Find(const std::string& masks, std::uint8_t driveKind, const std::string& startDirs) {
         percents_.clear();
-        return FindFiles(masks, driveKind, startDirs, [this](std::uint8_t p) { percents_.push_back(p); }, nullptr);
+        return FindFiles(
+            masks, driveKind, startDirs, [this](std::uint8_t p) { percents_.push_back(p); }, nullptr);
     }
 
     Percents percents_;
 };
 
-TEST_F(FindFilesTest, MaskTextIsTrimmedAndSplit)
-{
+TEST_F(FindFilesTest, MaskTextIsTrimmedAndSplit) {
     MakeFile("C:\\Data\\Pictoro.Dat");
     MakeFile("C:\\Data\\Notes.txt");
     MakeFile("C:\\Data\\Sub\\pictoro.dat");
@@ -44,29 +43,25 @@ TEST_F(FindFilesTest, MaskTextIsTrimmedAndSplit)
         EXPECT_EQ(Find(masks, 4, "C:\\Data"), everything) << '"' << masks << '"';
 }
 
-TEST_F(FindFilesTest, PathFoundTwiceIsListedOnceInItsFirstLetterCase)
-{
+TEST_F(FindFilesTest, PathFoundTwiceIsListedOnceInItsFirstLetterCase) {
     MakeFile("C:\\Data\\Pictoro.Dat");
     EXPECT_EQ(Find("*.dat;Pictoro.*;PICTORO.DAT", 4, "C:\\Data"), Paths{"C:\\Data\\Pictoro.Dat"});
     EXPECT_EQ(Find("Pictoro.Dat", 4, "c:\\data;C:\\DATA\\;C:\\Data"), Paths{"c:\\data\\Pictoro.Dat"});
 }
 
-TEST_F(FindFilesTest, DriveKindSelectsRootsByDriveType)
-{
+TEST_F(FindFilesTest, DriveKindSelectsRootsByDriveType) {
     MapDrive('D', platform::DriveFixed);
     MapDrive('E', platform::DriveCdrom);
     MapDrive('F', platform::DriveRemovable);
     MapDrive('G', platform::DriveRemote);
     MapDrive('R', platform::DriveRamdisk);
-    vw::SetDriveType('A', platform::DriveRemovable);   // a floppy drive without a disk
-    for (char drive : {'C', 'D', 'E', 'F', 'G', 'R'})
-        MakeFile(std::string(1, drive) + ":\\Pictoro\\Pictoro.Dat");
+    vw::SetDriveType('A', platform::DriveRemovable); // a floppy drive without a disk
+    for (char drive : {'C', 'D', 'E', 'F', 'G', 'R'}) MakeFile(std::string(1, drive) + ":\\Pictoro\\Pictoro.Dat");
     MakeDir("D:\\Work");
     vw::SetCurrentDir("D:\\Work");
     auto found = [](std::initializer_list<char> drives) {
         Paths paths;
-        for (char drive : drives)
-            paths.push_back(std::string(1, drive) + ":\\Pictoro\\Pictoro.Dat");
+        for (char drive : drives) paths.push_back(std::string(1, drive) + ":\\Pictoro\\Pictoro.Dat");
         return paths;
     };
     EXPECT_EQ(Find("Pictoro.Dat", 0, ""), found({'D'}));
@@ -77,8 +72,7 @@ TEST_F(FindFilesTest, DriveKindSelectsRootsByDriveType)
     EXPECT_EQ(Find("Pictoro.Dat", 200, "E:\\Pictoro"), found({'E'}));
 }
 
-TEST_F(FindFilesTest, StartDirectoryThatIsAlsoADriveRootIsListedOnce)
-{
+TEST_F(FindFilesTest, StartDirectoryThatIsAlsoADriveRootIsListedOnce) {
     MakeFile("C:\\Pictoro.Dat");
     MakeFile("C:\\Apps\\Pictoro.Dat");
     const Paths both{"C:\\Apps\\Pictoro.Dat", "C:\\Pictoro.Dat"};
@@ -88,14 +82,12 @@ TEST_F(FindFilesTest, StartDirectoryThatIsAlsoADriveRootIsListedOnce)
     EXPECT_EQ(Find("Pictoro.Dat", 4, " C: ; C:\\ "), both);
 }
 
-TEST_F(FindFilesTest, MissingOrUnreadableRootsYieldNothing)
-{
+TEST_F(FindFilesTest, MissingOrUnreadableRootsYieldNothing) {
     MakeFile("C:\\Pictoro.Dat");
     EXPECT_EQ(Find("Pictoro.Dat", 4, "C:\\Missing;Q:\\;C:\\Pictoro.Dat"), Paths{});
 }
 
-TEST_F(FindFilesTest, FolderThatCannotBeListedIsSteppedOver)
-{
+TEST_F(FindFilesTest, FolderThatCannotBeListedIsSteppedOver) {
     for (const char* path : {"C:\\A\\Pictoro.Dat", "C:\\Locked\\Inner\\Pictoro.Dat", "C:\\Z\\Pictoro.Dat"})
         MakeFile(path);
     vw::InjectFault("\\Locked", vw::Fault::AccessDenied);
@@ -103,14 +95,12 @@ TEST_F(FindFilesTest, FolderThatCannotBeListedIsSteppedOver)
     EXPECT_EQ(percents_.back(), 100);
 }
 
-TEST_F(FindFilesTest, FolderNamedLikeTheMaskIsOfferedAndEntered)
-{
+TEST_F(FindFilesTest, FolderNamedLikeTheMaskIsOfferedAndEntered) {
     MakeFile("C:\\Odd\\PICTORO.DAT\\Pictoro.Dat");
     EXPECT_EQ(Find("Pictoro.Dat", 1, ""), (Paths{"C:\\Odd\\PICTORO.DAT", "C:\\Odd\\PICTORO.DAT\\Pictoro.Dat"}));
 }
 
-TEST_F(FindFilesTest, HiddenDirectoriesAreNotEnteredButHiddenFilesAreFound)
-{
+TEST_F(FindFilesTest, HiddenDirectoriesAreNotEnteredButHiddenFilesAreFound) {
     MakeFile("C:\\Secret\\Pictoro.Dat");
     MakeFile("C:\\Open\\Pictoro.Dat");
     MakeFile("C:\\System\\Pictoro.Dat");
@@ -122,17 +112,19 @@ TEST_F(FindFilesTest, HiddenDirectoriesAreNotEnteredButHiddenFilesAreFound)
     EXPECT_EQ(Find("Pictoro.Dat", 4, "C:\\Secret"), Paths{"C:\\Secret\\Pictoro.Dat"});
 }
 
-TEST_F(FindFilesTest, LinkedDirectoryIsNotEntered)
-{
+TEST_F(FindFilesTest, LinkedDirectoryIsNotEntered) {
     MakeFile("C:\\Tree\\Pictoro.Dat");
     MakeFile("C:\\Tree\\Below\\Pictoro.Dat");
     std::filesystem::create_directory_symlink(vw::HostPath("C:\\Tree"), vw::HostPath("C:\\Tree\\Below\\Up"));
     EXPECT_EQ(Find("Pictoro.Dat", 1, ""), (Paths{"C:\\Tree\\Below\\Pictoro.Dat", "C:\\Tree\\Pictoro.Dat"}));
 }
 
-TEST_F(FindFilesTest, ProgressPlanInMillionths)
-{
-    struct Case { std::vector<const char*> dirs; const char* startDirs; Percents expected; };
+TEST_F(FindFilesTest, ProgressPlanInMillionths) {
+    struct Case {
+        std::vector<const char*> dirs;
+        const char* startDirs;
+        Percents expected;
+    };
     const Case cases[] = {
         // No roots at all.
         {{}, "", {1, 99, 100}},
@@ -148,15 +140,13 @@ TEST_F(FindFilesTest, ProgressPlanInMillionths)
         {{"C:\\Second\\Sub"}, "C:\\First;C:\\Second;C:\\Third", {1, 33, 37, 66, 99, 99, 100}},
     };
     for (const Case& c : cases) {
-        for (const char* dir : c.dirs)
-            MakeDir(dir);
+        for (const char* dir : c.dirs) MakeDir(dir);
         Find("", 4, c.startDirs);
         EXPECT_EQ(percents_, c.expected) << c.startDirs;
     }
 }
 
-TEST_F(FindFilesTest, ResultIsSortedWithoutRegardToCase)
-{
+TEST_F(FindFilesTest, ResultIsSortedWithoutRegardToCase) {
     for (const char* path : {"C:\\b\\x.dat", "C:\\Zed\\x.dat", "C:\\alpha\\x.dat", "C:\\B.dat", "C:\\a.dat",
                              "C:\\_x\\x.dat", "C:\\Pictoro2\\x.dat", "C:\\Pictoro\\x.dat"})
         MakeFile(path);
@@ -166,8 +156,7 @@ TEST_F(FindFilesTest, ResultIsSortedWithoutRegardToCase)
                      "C:\\Pictoro\\x.dat", "C:\\Pictoro2\\x.dat", "C:\\Zed\\x.dat"}));
 }
 
-TEST_F(FindFilesTest, FilterDecidesForEachCandidateNotYetInTheResult)
-{
+TEST_F(FindFilesTest, FilterDecidesForEachCandidateNotYetInTheResult) {
     MakeFile("C:\\Keep\\Pictoro.Dat");
     MakeFile("C:\\Drop\\Pictoro.Dat");
     Paths asked;
@@ -182,8 +171,7 @@ TEST_F(FindFilesTest, FilterDecidesForEachCandidateNotYetInTheResult)
     EXPECT_EQ(asked, (Paths{"C:\\Drop\\Pictoro.Dat", "C:\\Drop\\Pictoro.Dat", "C:\\Keep\\Pictoro.Dat"}));
 }
 
-TEST_F(FindFilesTest, CallbackExceptionPassesOut)
-{
+TEST_F(FindFilesTest, CallbackExceptionPassesOut) {
     MakeFile("C:\\Pictoro.Dat");
     auto refuse = [](const std::string&) -> bool { throw std::runtime_error("filter failed"); };
     EXPECT_THROW(FindFiles("Pictoro.Dat", 1, "", nullptr, refuse), std::runtime_error);

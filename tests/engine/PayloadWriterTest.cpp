@@ -14,19 +14,19 @@ namespace {
 const std::string Target = "C:\\Pictoro\\Pictoro.Exe";
 const std::string Temp = Target + PayloadTempSuffix;
 
-std::string Image() { return {reinterpret_cast<const char*>(PayloadImage), std::size_t(PayloadSize)}; }
+std::string Image() {
+    return {reinterpret_cast<const char*>(PayloadImage), std::size_t(PayloadSize)};
+}
 
 class PayloadWriterTest : public VirtualDriveTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         VirtualDriveTest::SetUp();
         MakeDir("C:\\Pictoro");
     }
 
     // Runs the callers' loop to its end; returns the positions seen after each call.
-    std::vector<std::int64_t> WriteAll()
-    {
+    std::vector<std::int64_t> WriteAll() {
         std::vector<std::int64_t> positions;
         PayloadOpen(Target);
         do {
@@ -37,16 +37,14 @@ protected:
     }
 };
 
-TEST_F(PayloadWriterTest, ImageIsAWindowsProgram)
-{
+TEST_F(PayloadWriterTest, ImageIsAWindowsProgram) {
     ASSERT_EQ(std::string(PayloadImage, PayloadImage + 2), "MZ");
     std::uint32_t header = PayloadImage[0x3C] | PayloadImage[0x3D] << 8 | PayloadImage[0x3E] << 16;
     ASSERT_LT(header, 4096u);
     EXPECT_EQ(std::string(PayloadImage + header, PayloadImage + header + 4), std::string("PE\0\0", 4));
 }
 
-TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite)
-{
+TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite) {
     PayloadOpen(Target);
     EXPECT_EQ(PayloadBlockNo, 0);
     EXPECT_EQ(PayloadPosition, 0);
@@ -75,8 +73,7 @@ TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite)
     EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
 }
 
-TEST_F(PayloadWriterTest, CallersLoopMakes2438CallsAndCanStartOver)
-{
+TEST_F(PayloadWriterTest, CallersLoopMakes2438CallsAndCanStartOver) {
     for (int run = 0; run < 2; ++run) {
         std::vector<std::int64_t> positions = WriteAll();
         ASSERT_EQ(positions.size(), 2438u);
@@ -87,26 +84,26 @@ TEST_F(PayloadWriterTest, CallersLoopMakes2438CallsAndCanStartOver)
     }
 }
 
-TEST_F(PayloadWriterTest, LargerEarlierFileIsReplacedByExactlyTheImage)
-{
+TEST_F(PayloadWriterTest, LargerEarlierFileIsReplacedByExactlyTheImage) {
     MakeFile(Target, std::string(3000000, '\xAB'));
     WriteAll();
     EXPECT_EQ(ReadFile(Target), Image());
     EXPECT_EQ(ListDir("C:\\Pictoro"), std::vector<std::string>{"Pictoro.Exe"});
 }
 
-TEST_F(PayloadWriterTest, UnreplaceableTargetFailsAtOpenWithNothingWritten)
-{
+TEST_F(PayloadWriterTest, UnreplaceableTargetFailsAtOpenWithNothingWritten) {
     const std::string earlier(5000, 'Z');
-    struct Case { vw::Fault fault; std::uint32_t attributes; int code; };
+    struct Case {
+        vw::Fault fault;
+        std::uint32_t attributes;
+        int code;
+    };
     for (Case c : {Case{vw::Fault::InUse, 0, platform::ioSharingViolation},
                    Case{vw::Fault::None, platform::faReadOnly, platform::ioAccessDenied}}) {
         MakeFile(Target, earlier);
         vw::ClearFaults();
-        if (c.fault != vw::Fault::None)
-            vw::InjectFault("\\Pictoro.Exe", c.fault);
-        if (c.attributes)
-            vw::SetAttributes(Target, c.attributes);
+        if (c.fault != vw::Fault::None) vw::InjectFault("\\Pictoro.Exe", c.fault);
+        if (c.attributes) vw::SetAttributes(Target, c.attributes);
         try {
             PayloadOpen(Target);
             ADD_FAILURE() << "PayloadOpen succeeded";
@@ -121,8 +118,7 @@ TEST_F(PayloadWriterTest, UnreplaceableTargetFailsAtOpenWithNothingWritten)
     }
 }
 
-TEST_F(PayloadWriterTest, MissingDirectoryFailsAtOpen)
-{
+TEST_F(PayloadWriterTest, MissingDirectoryFailsAtOpen) {
     try {
         PayloadOpen("C:\\Missing\\Pictoro.Exe");
         ADD_FAILURE() << "PayloadOpen succeeded";
@@ -132,15 +128,13 @@ TEST_F(PayloadWriterTest, MissingDirectoryFailsAtOpen)
     EXPECT_FALSE(Exists("C:\\Missing"));
 }
 
-TEST_F(PayloadWriterTest, DiskFullMidwayKeepsTheEarlierFileAndRemovesTheTemporary)
-{
+TEST_F(PayloadWriterTest, DiskFullMidwayKeepsTheEarlierFileAndRemovesTheTemporary) {
     const std::string earlier(4000, '\x11');
     MakeFile(Target, earlier);
     vw::InjectFault(Temp.substr(Temp.rfind('\\')), vw::Fault::DiskFull, 1000000);
     PayloadOpen(Target);
     try {
-        while (!PayloadDone())
-            PayloadWriteBlock();
+        while (!PayloadDone()) PayloadWriteBlock();
         ADD_FAILURE() << "the write did not fail";
     } catch (const EInOutError& error) {
         EXPECT_EQ(error.ErrorCode, platform::ioDiskFull);
@@ -158,8 +152,7 @@ TEST_F(PayloadWriterTest, DiskFullMidwayKeepsTheEarlierFileAndRemovesTheTemporar
 
 using ForceDirTest = VirtualDriveTest;
 
-TEST_F(ForceDirTest, CreatesEveryMissingLevelWithOrWithoutTrailingBackslash)
-{
+TEST_F(ForceDirTest, CreatesEveryMissingLevelWithOrWithoutTrailingBackslash) {
     for (std::string dir : {"C:\\One\\Two", "C:\\Three\\Four\\"}) {
         ForceDir(dir);
         std::string parent = dir.substr(0, dir.find('\\', 3));
@@ -169,8 +162,7 @@ TEST_F(ForceDirTest, CreatesEveryMissingLevelWithOrWithoutTrailingBackslash)
     EXPECT_EQ(ListDir("C:\\"), (std::vector<std::string>{"One", "Three"}));
 }
 
-TEST_F(ForceDirTest, LeavesAnExistingPathAlone)
-{
+TEST_F(ForceDirTest, LeavesAnExistingPathAlone) {
     MakeFile("C:\\Apps\\Pictoro\\Pictoro.Dat", "\x01\x02\x03");
     ForceDir("C:\\Apps\\Pictoro\\Cache");
     EXPECT_EQ(ReadFile("C:\\Apps\\Pictoro\\Pictoro.Dat"), "\x01\x02\x03");

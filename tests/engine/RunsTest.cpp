@@ -23,8 +23,7 @@ const std::string Desktop = "C:\\Users\\Ann\\Desktop";
 
 class RunsTest : public VirtualDriveTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         VirtualDriveTest::SetUp();
         MapDrive('D', platform::DriveFixed);
         vw::SetSpecialFolder(platform::CsidlPrograms, Programs);
@@ -33,29 +32,25 @@ protected:
         MakeDir(Desktop);
     }
 
-    std::vector<std::uint32_t> Install()
-    {
+    std::vector<std::uint32_t> Install() {
         std::vector<std::uint32_t> positions;
         RunInstallation({{Installed, "C:\\Images\\", 4}, true, 0},
                         [&](std::uint32_t position) { positions.push_back(position); });
         return positions;
     }
-
 };
 
 } // namespace
 
-TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber)
-{
+TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber) {
     EXPECT_EQ(PercentOf(2578670, 99), 2552883u);
-    EXPECT_EQ(PercentOf(50, 99), 50u);     // 49.5
-    EXPECT_EQ(PercentOf(150, 99), 148u);   // 148.5
-    EXPECT_EQ(PercentOf(10, 99), 10u);     // 9.9
+    EXPECT_EQ(PercentOf(50, 99), 50u); // 49.5
+    EXPECT_EQ(PercentOf(150, 99), 148u); // 148.5
+    EXPECT_EQ(PercentOf(10, 99), 10u); // 9.9
     EXPECT_EQ(PercentOf(0, 96), 0u);
 }
 
-TEST_F(RunsTest, InstallationReportsEveryBlockThenTheSharesOfTheLaterSteps)
-{
+TEST_F(RunsTest, InstallationReportsEveryBlockThenTheSharesOfTheLaterSteps) {
     EXPECT_EQ(InstallRunMaximum, 2578670u);
     std::vector<std::uint32_t> positions = Install();
     ASSERT_EQ(positions.size(), 2438u + 4u);
@@ -64,8 +59,7 @@ TEST_F(RunsTest, InstallationReportsEveryBlockThenTheSharesOfTheLaterSteps)
               (std::vector<std::uint32_t>{2495489, 2475523, 2527097, 2552883, 2552883}));
 }
 
-TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile)
-{
+TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile) {
     Install();
     EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
     EXPECT_FALSE(Exists(Installed + "Pictoro.Exe" + PayloadTempSuffix));
@@ -77,22 +71,24 @@ TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile)
     EXPECT_FALSE(Exists("C:\\Images"));
 
     const std::string exe = Installed + "Pictoro.Exe";
-    EXPECT_EQ(ReadLink(StartMenuFolder + "\\Pictoro.Lnk"),
-              (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe},
-                    {"IconIndex", "0"}}));
+    EXPECT_EQ(
+        ReadLink(StartMenuFolder + "\\Pictoro.Lnk"),
+        (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe}, {"IconIndex", "0"}}));
     EXPECT_EQ(ReadLink(StartMenuFolder + "\\Uninstal.Lnk"),
-              (Link{{"Path", exe}, {"Arguments", "/Uninstall"}, {"Description", "Uninstall Pictoro"},
-                    {"IconPath", exe}, {"IconIndex", "1"}}));
-    EXPECT_EQ(ReadLink(StartMenuFolder + "\\website.Lnk"),
-              (Link{{"Path", "http://www.korvane.example/pictoro"}, {"Arguments", ""},
-                    {"Description", "Pictoro Website"}}));
-    EXPECT_EQ(ReadLink(Desktop + "\\Pictoro.Lnk"),
-              (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe},
-                    {"IconIndex", "0"}}));
+              (Link{{"Path", exe},
+                    {"Arguments", "/Uninstall"},
+                    {"Description", "Uninstall Pictoro"},
+                    {"IconPath", exe},
+                    {"IconIndex", "1"}}));
+    EXPECT_EQ(
+        ReadLink(StartMenuFolder + "\\website.Lnk"),
+        (Link{{"Path", "http://www.korvane.example/pictoro"}, {"Arguments", ""}, {"Description", "Pictoro Website"}}));
+    EXPECT_EQ(
+        ReadLink(Desktop + "\\Pictoro.Lnk"),
+        (Link{{"Path", exe}, {"Arguments", ""}, {"Description", "Pictoro"}, {"IconPath", exe}, {"IconIndex", "0"}}));
 }
 
-TEST_F(RunsTest, RefusedStartMenuFolderSkipsItsLinksOnly)
-{
+TEST_F(RunsTest, RefusedStartMenuFolderSkipsItsLinksOnly) {
     vw::SetSpecialFolder(platform::CsidlPrograms, Programs, std::int32_t(0x80070005));
     std::vector<std::uint32_t> positions = Install();
     EXPECT_EQ(positions.back(), 2552883u);
@@ -101,8 +97,7 @@ TEST_F(RunsTest, RefusedStartMenuFolderSkipsItsLinksOnly)
     EXPECT_TRUE(Exists(Installed + "Pictoro.Dat"));
 }
 
-TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile)
-{
+TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile) {
     vw::SetShellLinkFailure(std::int32_t(0x80040154));
     std::vector<std::uint32_t> positions;
     EXPECT_THROW(RunInstallation({{Installed, "C:\\Images\\", 4}, false, 0},
@@ -113,8 +108,7 @@ TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile)
     EXPECT_FALSE(Exists(Installed + "Pictoro.Dat"));
 }
 
-TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore)
-{
+TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore) {
     std::vector<std::uint32_t> positions;
     RunUpgrade("D:\\Apps\\Pictoro\\", [&](std::uint32_t position) { positions.push_back(position); });
     ASSERT_EQ(positions.size(), 2438u + 1u);
@@ -125,8 +119,7 @@ TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore)
     EXPECT_EQ(ListDir("D:\\Apps\\Pictoro"), (std::vector<std::string>{"Pictoro.Exe"}));
 }
 
-TEST_F(RunsTest, SearchKeepsTheUpgradableDataFilesOfTheFixedDisksSorted)
-{
+TEST_F(RunsTest, SearchKeepsTheUpgradableDataFilesOfTheFixedDisksSorted) {
     MakeFile("D:\\Pictoro\\Pictoro.Dat", "\x01");
     MakeFile("C:\\zeta\\Pictoro.Dat", "\x1F\x56");
     MakeFile("C:\\Alpha\\Pictoro.Dat", std::string("\0s", 2));
@@ -135,8 +128,9 @@ TEST_F(RunsTest, SearchKeepsTheUpgradableDataFilesOfTheFixedDisksSorted)
     MapDrive('E', platform::DriveRemovable);
     MakeFile("E:\\Pictoro\\Pictoro.Dat", std::string(1, '\0'));
     std::vector<int> percents;
-    EXPECT_EQ(FindUpgradableDataFiles([&](std::uint8_t percent) { percents.push_back(percent); }),
-              (std::vector<std::string>{"C:\\Alpha\\Pictoro.Dat", "C:\\zeta\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));
+    EXPECT_EQ(
+        FindUpgradableDataFiles([&](std::uint8_t percent) { percents.push_back(percent); }),
+        (std::vector<std::string>{"C:\\Alpha\\Pictoro.Dat", "C:\\zeta\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));
     ASSERT_FALSE(percents.empty());
     EXPECT_EQ(percents.back(), 100);
 }

@@ -13,30 +13,29 @@
 
 namespace {
 
-bool Blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool Blank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
-bool AllBlank(const std::string& text) { return std::all_of(text.begin(), text.end(), Blank); }
+bool AllBlank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), Blank);
+}
 
 // The arguments after the program's own are the option and nothing else.
-bool OptionWithoutDirectory(const std::vector<std::string>& arguments)
-{
+bool OptionWithoutDirectory(const std::vector<std::string>& arguments) {
     static const std::string option = "/autoupdate";
-    if (arguments.size() < 2 || LowerCase(arguments[1]).rfind(option, 0) != 0)
-        return false;
+    if (arguments.size() < 2 || LowerCase(arguments[1]).rfind(option, 0) != 0) return false;
     return AllBlank(arguments[1].substr(option.size())) &&
-           std::all_of(arguments.begin() + 2, arguments.end(), AllBlank);
+        std::all_of(arguments.begin() + 2, arguments.end(), AllBlank);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string commandLine(reinterpret_cast<const char*>(data), size);
     std::string InstallDir;
     const bool AutoUpdate = ParseAutoUpdate(JoinedArguments(commandLine), InstallDir);
-    if (AutoUpdate && (InstallDir.empty() || InstallDir.back() != '\\' || Blank(InstallDir.front())))
-        std::abort();
-    if (AutoUpdate && OptionWithoutDirectory(SplitCommandLine(commandLine)))
-        std::abort();
+    if (AutoUpdate && (InstallDir.empty() || InstallDir.back() != '\\' || Blank(InstallDir.front()))) std::abort();
+    if (AutoUpdate && OptionWithoutDirectory(SplitCommandLine(commandLine))) std::abort();
     return 0;
 }

@@ -19,25 +19,20 @@ namespace {
 // every input, so the reader opens it through the platform's file channel as the tool does.
 class TInputFile {
 public:
-    TInputFile()
-    {
+    TInputFile() {
         std::string pattern = (std::filesystem::temp_directory_path() / "fuzz-datafile-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
+        if (!mkdtemp(pattern.data())) std::abort();
         folder_ = pattern;
         platform::headless::MapDrive('F', folder_, platform::DriveFixed);
         descriptor_ = open((folder_ + "/input.dat").c_str(), O_RDWR | O_CREAT | O_TRUNC, 0600);
-        if (descriptor_ < 0)
-            std::abort();
+        if (descriptor_ < 0) std::abort();
     }
-    ~TInputFile()
-    {
+    ~TInputFile() {
         close(descriptor_);
         std::filesystem::remove_all(folder_);
     }
 
-    void Hold(const std::uint8_t* data, std::size_t size)
-    {
+    void Hold(const std::uint8_t* data, std::size_t size) {
         if (ftruncate(descriptor_, 0) != 0 || pwrite(descriptor_, data, size, 0) != static_cast<ssize_t>(size))
             std::abort();
     }
@@ -51,15 +46,13 @@ private:
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TInputFile input;
     input.Hold(data, size);
     try {
         ReadDataFile(TInputFile::WindowsPath);
     } catch (const EDataFileFormat& e) {
-        if (e.Offset > size)
-            std::abort();
+        if (e.Offset > size) std::abort();
     }
     return 0;
 }

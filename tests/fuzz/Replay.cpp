@@ -10,8 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::size_t replayed = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
@@ -23,5 +22,5 @@ int main(int argc, char** argv)
         }
     }
     std::cout << replayed << " inputs replayed\n";
-    return replayed > 0 ? 0 : 1;   // an empty corpus proves nothing
+    return replayed > 0 ? 0 : 1; // an empty corpus proves nothing
 }

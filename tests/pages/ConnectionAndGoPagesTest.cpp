@@ -63,7 +63,7 @@ TEST_F(ConnectionAndGoPages, ConfirmationShowsTheDefaults) {
     EXPECT_EQ(page.Label8->Caption(), "Create shortcut on desktop = Yes");
     EXPECT_EQ(page.Label7->Left(), 228);
     EXPECT_EQ(page.Label7->Top(), 79);
-    EXPECT_GT(page.Label6->Width(), page.Label8->Width());   // sized to their texts
+    EXPECT_GT(page.Label6->Width(), page.Label8->Width()); // sized to their texts
 }
 
 TEST_F(ConnectionAndGoPages, ConfirmationShowsTypedValuesAsStored) {

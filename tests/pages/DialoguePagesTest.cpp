@@ -21,8 +21,10 @@ const std::string AgreementRefusal =
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines(1);
     for (char c : text) {
-        if (c == '\r') lines.emplace_back();
-        else lines.back() += c;
+        if (c == '\r')
+            lines.emplace_back();
+        else
+            lines.back() += c;
     }
     return lines;
 }
@@ -113,7 +115,7 @@ TEST_F(DialoguePages, RadioButtonsStayComplementaryAndChoicesAreKept) {
     ClickButton("&Next");
     EXPECT_TRUE(page.RadioButton2->Checked());
     EXPECT_FALSE(page.CheckBox1->Checked());
-    EXPECT_FALSE(UpgradeChosen);    // written only when leaving with Next
+    EXPECT_FALSE(UpgradeChosen); // written only when leaving with Next
 }
 
 TEST_F(DialoguePages, NextFollowsThePathChosen) {

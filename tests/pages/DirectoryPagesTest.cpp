@@ -106,27 +106,30 @@ TEST_F(DirectoryPages, DirectoryWithADataFileIsRefusedButStaysStored) {
     GoToChooseDirPage();
     TypeInto(*Page<TPnlInstallChooseDir>().Edit1, "D:\\Apps\\Pictoro");
     ClickButton("&Next");
-    EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{
-                               "Install_Pictoro|Cannot install Pictoro in D:\\Apps\\Pictoro\\\r"
-                               "because it already exists there. You can:\r"
-                               "- Delete it or uninstall it first, \r"
-                               "- Go back and choose upgrade instead of install."}));
+    EXPECT_EQ(TakeBoxes(),
+              (std::vector<std::string>{"Install_Pictoro|Cannot install Pictoro in D:\\Apps\\Pictoro\\\r"
+                                        "because it already exists there. You can:\r"
+                                        "- Delete it or uninstall it first, \r"
+                                        "- Go back and choose upgrade instead of install."}));
     EXPECT_EQ(CurrentPageName(), PageName::PnlInstallChooseDir);
     EXPECT_EQ(InstallDir, "D:\\Apps\\Pictoro\\");
 }
 
 // Windows refuses control characters in names, but not DEL.
 TEST_F(DirectoryPages, RefusalShowsDelOfTheDirectoryAsHexAndKeepsItsAnsiLetters) {
-    const std::string directory = "D:\\B\xFC" "cher\x7F\\Pictoro";
+    const std::string directory =
+        "D:\\B\xFC"
+        "cher\x7F\\Pictoro";
     MakeFile(directory + "\\Pictoro.Dat", "x");
     GoToChooseDirPage();
     TypeInto(*Page<TPnlInstallChooseDir>().Edit1, directory);
     ClickButton("&Next");
-    EXPECT_EQ(TakeBoxes(), (std::vector<std::string>{
-                               "Install_Pictoro|Cannot install Pictoro in D:\\B\xFC" "cher\\x7F\\Pictoro\\\r"
-                               "because it already exists there. You can:\r"
-                               "- Delete it or uninstall it first, \r"
-                               "- Go back and choose upgrade instead of install."}));
+    EXPECT_EQ(TakeBoxes(),
+              (std::vector<std::string>{"Install_Pictoro|Cannot install Pictoro in D:\\B\xFC"
+                                        "cher\\x7F\\Pictoro\\\r"
+                                        "because it already exists there. You can:\r"
+                                        "- Delete it or uninstall it first, \r"
+                                        "- Go back and choose upgrade instead of install."}));
     EXPECT_EQ(InstallDir, directory + "\\");
 }
 

@@ -71,8 +71,8 @@ TEST_F(InstallRun, CompleteRunShowsTheProgressSequenceAndEndsOnTheReadyPage) {
     EXPECT_EQ(InstallingPage().ProgressBar1->Max(), 2578670);
 
     std::vector<ProgressStep>& steps = recorder.steps;
-    auto firstZero = std::find_if(steps.begin(), steps.end(),
-                                  [](const ProgressStep& s) { return s.Caption == "0% complete"; });
+    auto firstZero =
+        std::find_if(steps.begin(), steps.end(), [](const ProgressStep& s) { return s.Caption == "0% complete"; });
     ASSERT_NE(firstZero, steps.end());
     std::vector<std::string> captions;
     for (auto s = firstZero; s != steps.end(); ++s)

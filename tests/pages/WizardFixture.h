@@ -27,7 +27,7 @@ protected:
     // The page on show, and its name.
     TFramePanel* CurrentPage() const;
     std::string CurrentPageName() const;
-    void RequirePage(const std::string& name) const;    // throws, so a helper stops the test
+    void RequirePage(const std::string& name) const; // throws, so a helper stops the test
     template <class T>
     T& Page() const {
         T* page = dynamic_cast<T*>(CurrentPage());
@@ -37,24 +37,24 @@ protected:
 
     // The visible bar buttons' captions, left ones first, then the right ones from the right edge.
     std::vector<std::string> BarCaptions() const;
-    TControl* BarButton(const std::string& caption) const;  // null if not on the bar
-    void ClickButton(const std::string& caption);          // fails the test if it is missing
+    TControl* BarButton(const std::string& caption) const; // null if not on the bar
+    void ClickButton(const std::string& caption); // fails the test if it is missing
     void ClickControl(const TControl& control);
     void ClickHeader();
-    void TypeInto(TEdit& edit, const std::string& text);   // click into it, then type over its text
+    void TypeInto(TEdit& edit, const std::string& text); // click into it, then type over its text
 
     // Message boxes shown since the last call, as "caption|text".
     std::vector<std::string> TakeBoxes();
 
     // Through the dialogue pages with the choices below; each stops on the page named.
-    void GoToInstallPage();         // "PnlInstall", agreement given
-    void GoToChooseDirPage();       // "PnlInstallChooseDir"
-    void GoToDownloadDirPage();     // "PNLInstallChooseDownloadDir"
-    void GoToConnectionPage();      // "PNLInstallChooseConnection"
-    void GoToGoPage();              // "PNLInstallGo"
+    void GoToInstallPage(); // "PnlInstall", agreement given
+    void GoToChooseDirPage(); // "PnlInstallChooseDir"
+    void GoToDownloadDirPage(); // "PNLInstallChooseDownloadDir"
+    void GoToConnectionPage(); // "PNLInstallChooseConnection"
+    void GoToGoPage(); // "PNLInstallGo"
 
     bool desktopShortcut_ = true;
-    std::string installDirTyped_;   // empty: the proposal is taken
-    std::string downloadDirTyped_;  // likewise
+    std::string installDirTyped_; // empty: the proposal is taken
+    std::string downloadDirTyped_; // likewise
     int connectionItem_ = 4;
 };

@@ -27,5 +27,5 @@ protected:
     // Lets the start timer tick. Returns true when the program ended through Halt.
     bool TickStartTimer();
 
-    std::vector<std::string> StartedCommandLines() const;   // "show|command line" each
+    std::vector<std::string> StartedCommandLines() const; // "show|command line" each
 };

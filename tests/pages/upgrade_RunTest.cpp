@@ -28,7 +28,7 @@ const std::string DataFileRest = std::string("\x1A\r\n\n\0\xFF settings", 15);
 
 struct ProgressSample {
     std::int32_t BlockNo;
-    bool AtRest;            // the page area is in place, not sliding
+    bool AtRest; // the page area is in place, not sliding
     int Position;
     std::string Caption;
 };
@@ -123,7 +123,7 @@ TEST_F(UpgradeRun, TheLabelRisesByWholePercentsToOneHundredThenShowsOneHundredOn
         samples.push_back({PayloadBlockNo, FormMain->PageControl->Left() == 40, RunPage().ProgressBar1->Position(),
                            RunPage().Label12->Caption()});
     };
-    PayloadBlockNo = 0;   // an earlier test's run left its count
+    PayloadBlockNo = 0; // an earlier test's run left its count
     recorder.SetEnabled(true);
     PickAndUpgrade(1);
     recorder.SetEnabled(false);

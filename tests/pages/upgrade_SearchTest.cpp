@@ -54,9 +54,9 @@ TEST_F(UpgradeSearch, InstallationsOnTwoFixedDisksAreListedByDirectoryInCaseFree
     EXPECT_TRUE(TakeNotices().empty());
     ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
 
-    EXPECT_EQ(FoundDataFiles, (std::vector<std::string>{"C:\\apps\\Pictoro\\Pictoro.Dat",
-                                                        "C:\\Program Files\\Pictoro\\Pictoro.Dat",
-                                                        "D:\\Pictoro\\Pictoro.Dat"}));
+    EXPECT_EQ(FoundDataFiles,
+              (std::vector<std::string>{"C:\\apps\\Pictoro\\Pictoro.Dat", "C:\\Program Files\\Pictoro\\Pictoro.Dat",
+                                        "D:\\Pictoro\\Pictoro.Dat"}));
     TComboBox& combo = *Page<TPNLUpgradeStart>().ComboBoxUpgrade;
     EXPECT_EQ(combo.Items(),
               (std::vector<std::string>{"C:\\apps\\Pictoro\\", "C:\\Program Files\\Pictoro\\", "D:\\Pictoro\\"}));
@@ -94,8 +94,9 @@ TEST_F(UpgradeSearch, StrangeEntriesOnTheDisksLeaveExactlyTheUsableCopies) {
     StartSearch();
     EXPECT_TRUE(TakeNotices().empty());
     ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeStart);
-    EXPECT_EQ(FoundDataFiles, (std::vector<std::string>{"C:\\Good\\Pictoro.Dat", "C:\\Huge\\Pictoro.Dat",
-                                                        "C:\\Loop\\Pictoro.Dat", "D:\\Pictoro\\Pictoro.Dat"}));
+    EXPECT_EQ(FoundDataFiles,
+              (std::vector<std::string>{"C:\\Good\\Pictoro.Dat", "C:\\Huge\\Pictoro.Dat", "C:\\Loop\\Pictoro.Dat",
+                                        "D:\\Pictoro\\Pictoro.Dat"}));
 }
 
 class UpgradeSearchFindsNothing : public UpgradeSearch, public ::testing::WithParamInterface<std::string> {
@@ -137,8 +138,8 @@ TEST_P(UpgradeSearchFindsNothing, ShowsTheNoticeAndGoesBackToTheInstallPage) {
 
 INSTANTIATE_TEST_SUITE_P(Machines, UpgradeSearchFindsNothing,
                          ::testing::Values("nothing at all", "version 3 only", "an empty file",
-                                           "a file that cannot be opened", "a hidden directory",
-                                           "a removable drive", "a network drive", "a CD-ROM drive"),
+                                           "a file that cannot be opened", "a hidden directory", "a removable drive",
+                                           "a network drive", "a CD-ROM drive"),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              std::string name;
                              for (char c : info.param)

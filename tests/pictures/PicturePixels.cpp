@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int LargeDifference = 16;
-constexpr double MaxLargeShare = 0.01;   // of the channel values
+constexpr double MaxLargeShare = 0.01; // of the channel values
 constexpr double MaxMeanDifference = 1.5;
 
 struct Image {
@@ -30,7 +30,8 @@ bool Decode(const std::string& name, Image& image) {
     if (!bitmap.LoadFromJpeg(file.Data, file.Size)) return false;
     image.Width = bitmap.Width();
     image.Height = bitmap.Height();
-    for (TColor pixel : bitmap.Pixels()) image.Rgb.insert(image.Rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
+    for (TColor pixel : bitmap.Pixels())
+        image.Rgb.insert(image.Rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
     return true;
 }
 

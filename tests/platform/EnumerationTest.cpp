@@ -12,16 +12,13 @@ using platform::DirEntry;
 
 namespace {
 
-std::vector<std::string> Names(const std::vector<DirEntry>& entries)
-{
+std::vector<std::string> Names(const std::vector<DirEntry>& entries) {
     std::vector<std::string> names;
-    for (const DirEntry& entry : entries)
-        names.push_back(entry.Name);
+    for (const DirEntry& entry : entries) names.push_back(entry.Name);
     return names;
 }
 
-std::uint32_t AttributesOf(const std::vector<DirEntry>& entries, const std::string& name)
-{
+std::uint32_t AttributesOf(const std::vector<DirEntry>& entries, const std::string& name) {
     auto found = std::find_if(entries.begin(), entries.end(), [&](const DirEntry& e) { return e.Name == name; });
     EXPECT_NE(found, entries.end()) << name;
     return found == entries.end() ? 0 : found->Attributes;
@@ -31,8 +28,7 @@ std::uint32_t AttributesOf(const std::vector<DirEntry>& entries, const std::stri
 
 using EnumerationTest = VirtualDriveTest;
 
-TEST_F(EnumerationTest, DriveTypesAndLogicalDrivesFollowTheMapping)
-{
+TEST_F(EnumerationTest, DriveTypesAndLogicalDrivesFollowTheMapping) {
     vw::MapDrive('d', HostFolder("d"), platform::DriveFixed);
     vw::SetDriveType('E', platform::DriveCdrom);
     vw::MapDrive('Z', HostFolder("z"), platform::DriveRemote);
@@ -45,16 +41,14 @@ TEST_F(EnumerationTest, DriveTypesAndLogicalDrivesFollowTheMapping)
     EXPECT_EQ(platform::GetLogicalDrives(), (1u << 2) | (1u << 3) | (1u << 4) | (1u << 25));
 }
 
-TEST_F(EnumerationTest, ADriveWithoutMediumListsNothingAndOpensNothing)
-{
+TEST_F(EnumerationTest, ADriveWithoutMediumListsNothingAndOpensNothing) {
     vw::SetDriveType('E', platform::DriveCdrom);
     EXPECT_TRUE(platform::FindEntries("E:\\*.*").empty());
     platform::FileHandle handle;
     EXPECT_EQ(platform::OpenFileForRead("E:\\Setup.exe", handle), 21);
 }
 
-TEST_F(EnumerationTest, DotEntriesOnlyOutsideTheRoot)
-{
+TEST_F(EnumerationTest, DotEntriesOnlyOutsideTheRoot) {
     WriteHostFile(driveC_ + "/Top.txt", "");
     WriteHostFile(driveC_ + "/Dir/Inner.txt", "");
     EXPECT_EQ(Names(platform::FindEntries("C:\\*.*")), (std::vector<std::string>{"Dir", "Top.txt"}));
@@ -65,8 +59,7 @@ TEST_F(EnumerationTest, DotEntriesOnlyOutsideTheRoot)
     EXPECT_TRUE(platform::FindEntries("C:\\Missing\\*.*").empty());
 }
 
-TEST_F(EnumerationTest, MasksMatchAsWindowsMatchesThem)
-{
+TEST_F(EnumerationTest, MasksMatchAsWindowsMatchesThem) {
     for (const char* name : {"Pictoro.Dat", "pictoro.dat.bak", "README", "a.txt", "ab.txt", "abc.TXT"})
         WriteHostFile(driveC_ + "/M/" + name, "");
     EXPECT_EQ(Names(platform::FindEntries("C:\\M\\*")).size(), 8u);
@@ -78,8 +71,7 @@ TEST_F(EnumerationTest, MasksMatchAsWindowsMatchesThem)
     EXPECT_TRUE(platform::FindEntries("C:\\M\\").empty());
 }
 
-TEST(MatchesMask, WildcardsAndExtensions)
-{
+TEST(MatchesMask, WildcardsAndExtensions) {
     using platform::headless::MatchesMask;
     EXPECT_TRUE(MatchesMask("NoDot", "*.*"));
     EXPECT_TRUE(MatchesMask("..", "*.*"));
@@ -91,8 +83,7 @@ TEST(MatchesMask, WildcardsAndExtensions)
     EXPECT_FALSE(MatchesMask("abcd", "abc.*"));
 }
 
-TEST_F(EnumerationTest, AttributesTellDirectoriesHiddenAndLinks)
-{
+TEST_F(EnumerationTest, AttributesTellDirectoriesHiddenAndLinks) {
     WriteHostFile(driveC_ + "/A/Plain.txt", "");
     WriteHostFile(driveC_ + "/A/Secret.txt", "");
     fs::create_directories(driveC_ + "/A/Hidden Dir");

@@ -10,11 +10,10 @@ namespace vw = platform::headless;
 
 using FileOpsTest = VirtualDriveTest;
 
-TEST_F(FileOpsTest, CheckReplaceableTellsWhyAFileCannotBeReplaced)
-{
-    EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 0);   // missing
+TEST_F(FileOpsTest, CheckReplaceableTellsWhyAFileCannotBeReplaced) {
+    EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 0); // missing
     vw::InjectFault("\\Pictoro.Exe", vw::Fault::InUse);
-    EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 32);  // a fault holds even so
+    EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 32); // a fault holds even so
     vw::ClearFaults();
     MakeFile("C:\\App\\Pictoro.Exe", "old");
     EXPECT_EQ(platform::CheckReplaceable("C:\\APP\\PICTORO.EXE"), 0);
@@ -27,17 +26,16 @@ TEST_F(FileOpsTest, CheckReplaceableTellsWhyAFileCannotBeReplaced)
     vw::InjectFault("\\Pictoro.Exe", vw::Fault::AccessDenied);
     EXPECT_EQ(platform::CheckReplaceable("C:\\App\\Pictoro.Exe"), 5);
     vw::ClearFaults();
-    EXPECT_EQ(platform::CheckReplaceable("C:\\App"), 5);   // a directory
+    EXPECT_EQ(platform::CheckReplaceable("C:\\App"), 5); // a directory
 }
 
-TEST_F(FileOpsTest, AFileOpenHereIsInUse)
-{
+TEST_F(FileOpsTest, AFileOpenHereIsInUse) {
     MakeFile("C:\\Busy.txt", "data");
     platform::FileHandle reader, writer;
     ASSERT_EQ(platform::OpenFileForRead("C:\\Busy.txt", reader), 0);
     EXPECT_EQ(platform::CheckReplaceable("C:\\Busy.txt"), 32);
     EXPECT_EQ(platform::DeleteFileAt("C:\\Busy.txt"), 32);
-    ASSERT_EQ(platform::CreateFileForWrite("C:\\Busy.txt", writer), 0);   // readers allow writers
+    ASSERT_EQ(platform::CreateFileForWrite("C:\\Busy.txt", writer), 0); // readers allow writers
     platform::FileHandle second;
     EXPECT_EQ(platform::CreateFileForWrite("C:\\busy.txt", second), 32);
     EXPECT_EQ(second, platform::NoFile);
@@ -47,8 +45,7 @@ TEST_F(FileOpsTest, AFileOpenHereIsInUse)
     EXPECT_EQ(platform::CheckReplaceable("C:\\Busy.txt"), 0);
 }
 
-TEST_F(FileOpsTest, InjectedFaultsRefuseCreateAndOpen)
-{
+TEST_F(FileOpsTest, InjectedFaultsRefuseCreateAndOpen) {
     MakeFile("C:\\Dir\\Pictoro.Dat", "x");
     vw::InjectFault("\\PICTORO.DAT", vw::Fault::AccessDenied);
     platform::TextFile file;
@@ -67,8 +64,7 @@ TEST_F(FileOpsTest, InjectedFaultsRefuseCreateAndOpen)
     EXPECT_EQ(ReadFile("C:\\Dir\\Pictoro.Dat"), "x");
 }
 
-TEST_F(FileOpsTest, ReadOnlyAndHiddenFilesCannotBeRecreated)
-{
+TEST_F(FileOpsTest, ReadOnlyAndHiddenFilesCannotBeRecreated) {
     MakeFile("C:\\ro.txt", "keep");
     MakeFile("C:\\hidden.txt", "keep");
     vw::SetAttributes("C:\\ro.txt", platform::faReadOnly);
@@ -82,8 +78,7 @@ TEST_F(FileOpsTest, ReadOnlyAndHiddenFilesCannotBeRecreated)
     EXPECT_EQ(platform::CloseFileHandle(handle), 0);
 }
 
-TEST_F(FileOpsTest, ReplaceFileWithRenamesOverTheTarget)
-{
+TEST_F(FileOpsTest, ReplaceFileWithRenamesOverTheTarget) {
     MakeFile("C:\\App\\Pictoro.Exe", std::string(5000, 'o'));
     MakeFile("C:\\App\\Pictoro.Exe.new", "new image");
     vw::SetAttributes("C:\\App\\Pictoro.Exe.new", platform::faHidden);
@@ -94,8 +89,7 @@ TEST_F(FileOpsTest, ReplaceFileWithRenamesOverTheTarget)
     EXPECT_EQ(platform::ReplaceFileWith("C:\\App\\Pictoro.Exe.new", "C:\\App\\Pictoro.Exe"), 2);
 }
 
-TEST_F(FileOpsTest, ReplaceFileWithRefusesAProtectedTarget)
-{
+TEST_F(FileOpsTest, ReplaceFileWithRefusesAProtectedTarget) {
     MakeFile("C:\\App\\Pictoro.Exe", "old");
     MakeFile("C:\\App\\New.tmp", "new");
     vw::InjectFault("\\Pictoro.Exe", vw::Fault::InUse);
@@ -108,8 +102,7 @@ TEST_F(FileOpsTest, ReplaceFileWithRefusesAProtectedTarget)
     EXPECT_EQ(platform::ReplaceFileWith("C:\\App\\New.tmp", "C:\\Gone\\Pictoro.Exe"), 3);
 }
 
-TEST_F(FileOpsTest, DeleteFileAtRemovesFilesAndForgetsTheirAttributes)
-{
+TEST_F(FileOpsTest, DeleteFileAtRemovesFilesAndForgetsTheirAttributes) {
     MakeFile("C:\\x.txt", "x");
     vw::SetAttributes("C:\\x.txt", platform::faHidden);
     EXPECT_EQ(platform::DeleteFileAt("C:\\X.TXT"), 0);
@@ -119,8 +112,7 @@ TEST_F(FileOpsTest, DeleteFileAtRemovesFilesAndForgetsTheirAttributes)
     EXPECT_EQ(platform::FindEntries("C:\\x.txt").at(0).Attributes, platform::faArchive);
 }
 
-TEST_F(FileOpsTest, LowLevelCallsCheckTheirHandles)
-{
+TEST_F(FileOpsTest, LowLevelCallsCheckTheirHandles) {
     std::uint8_t byte = 1;
     std::size_t got = 99;
     EXPECT_EQ(platform::WriteFileBytes(12345, &byte, 1), 6);
@@ -134,8 +126,7 @@ TEST_F(FileOpsTest, LowLevelCallsCheckTheirHandles)
     EXPECT_EQ(platform::OpenFileForRead("C:\\", reader), 5);
 }
 
-TEST_F(FileOpsTest, BytesWrittenThroughAHandleAreSeenByEveryOtherCall)
-{
+TEST_F(FileOpsTest, BytesWrittenThroughAHandleAreSeenByEveryOtherCall) {
     platform::FileHandle writer, reader;
     ASSERT_EQ(platform::CreateFileForWrite("C:\\Log.bin", writer), 0);
     const std::uint8_t first[] = {'a', 'b', 'c'};
@@ -148,17 +139,15 @@ TEST_F(FileOpsTest, BytesWrittenThroughAHandleAreSeenByEveryOtherCall)
     const std::uint8_t second[] = {'d', 'e'};
     ASSERT_EQ(platform::WriteFileBytes(writer, second, 2), 0);
     ASSERT_EQ(platform::ReadFileBytes(reader, got, sizeof got, count), 0);
-    EXPECT_EQ(std::string(got, got + count), "de");   // the reader goes on where it was
+    EXPECT_EQ(std::string(got, got + count), "de"); // the reader goes on where it was
     EXPECT_EQ(ReadFile("C:\\Log.bin"), "abcde");
     EXPECT_EQ(platform::CloseFileHandle(reader), 0);
     EXPECT_EQ(platform::CloseFileHandle(writer), 0);
 }
 
-TEST_F(FileOpsTest, ALongWriteInOddPiecesArrivesWholeAndInOrder)
-{
+TEST_F(FileOpsTest, ALongWriteInOddPiecesArrivesWholeAndInOrder) {
     std::string expected;
-    for (int i = 0; i < 300000; ++i)
-        expected += char(i * 7 % 251);
+    for (int i = 0; i < 300000; ++i) expected += char(i * 7 % 251);
     platform::FileHandle writer;
     ASSERT_EQ(platform::CreateFileForWrite("C:\\Big.bin", writer), 0);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(expected.data());
@@ -166,7 +155,7 @@ TEST_F(FileOpsTest, ALongWriteInOddPiecesArrivesWholeAndInOrder)
         std::size_t piece = std::min<std::size_t>(777, expected.size() - offset);
         ASSERT_EQ(platform::WriteFileBytes(writer, bytes + offset, piece), 0) << offset;
         if (offset == 777 * 100) {
-            ASSERT_TRUE(platform::FileExists("C:\\Big.bin"));   // looks at the file midway
+            ASSERT_TRUE(platform::FileExists("C:\\Big.bin")); // looks at the file midway
         }
     }
     EXPECT_EQ(platform::CloseFileHandle(writer), 0);

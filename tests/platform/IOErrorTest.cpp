@@ -3,8 +3,7 @@
 #include "platform/Exceptions.h"
 #include "platform/TextFile.h"
 
-TEST(IOErrorText, NamedCodesHaveTheRuntimeTexts)
-{
+TEST(IOErrorText, NamedCodesHaveTheRuntimeTexts) {
     EXPECT_EQ(IOErrorText(2), "File not found");
     EXPECT_EQ(IOErrorText(3), "Invalid filename");
     EXPECT_EQ(IOErrorText(4), "Too many open files");
@@ -14,15 +13,13 @@ TEST(IOErrorText, NamedCodesHaveTheRuntimeTexts)
     EXPECT_EQ(IOErrorText(106), "Invalid numeric input");
 }
 
-TEST(IOErrorText, OtherCodesCarryTheirNumber)
-{
+TEST(IOErrorText, OtherCodesCarryTheirNumber) {
     EXPECT_EQ(IOErrorText(32), "I/O error 32");
     EXPECT_EQ(IOErrorText(103), "I/O error 103");
     EXPECT_EQ(IOErrorText(1), "I/O error 1");
 }
 
-TEST(EInOutError, CarriesCodeAndTextAndIsAnException)
-{
+TEST(EInOutError, CarriesCodeAndTextAndIsAnException) {
     try {
         throw EInOutError(101);
     } catch (const Exception& error) {
@@ -31,10 +28,9 @@ TEST(EInOutError, CarriesCodeAndTextAndIsAnException)
     }
 }
 
-TEST(IOCheck, RaisesForAFailedOperationOnceAndThenPasses)
-{
+TEST(IOCheck, RaisesForAFailedOperationOnceAndThenPasses) {
     platform::TextFile file;
-    file.Write('x');   // never opened
+    file.Write('x'); // never opened
     try {
         platform::IOCheck(file);
         FAIL() << "no error raised";

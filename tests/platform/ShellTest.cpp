@@ -7,8 +7,7 @@ namespace vw = platform::headless;
 
 using ShellTest = VirtualDriveTest;
 
-TEST_F(ShellTest, ALinkIsSavedAsARecordOfWhatItWasGiven)
-{
+TEST_F(ShellTest, ALinkIsSavedAsARecordOfWhatItWasGiven) {
     MakeFile("C:\\Menu\\.keep");
     {
         platform::ShellLink link;
@@ -27,16 +26,14 @@ TEST_F(ShellTest, ALinkIsSavedAsARecordOfWhatItWasGiven)
     EXPECT_EQ(ReadFile("C:\\Menu\\Plain.Lnk"), "Path=C:\\x.exe\nArguments=\nDescription=\n");
 }
 
-TEST_F(ShellTest, ALinkThatCannotBeSavedLeavesNothing)
-{
+TEST_F(ShellTest, ALinkThatCannotBeSavedLeavesNothing) {
     platform::ShellLink link;
     link.SetPath("C:\\x.exe");
     EXPECT_NO_THROW(link.Save(platform::AnsiToWide("C:\\Missing\\x.Lnk"), true));
     EXPECT_FALSE(platform::FileExists("C:\\Missing\\x.Lnk"));
 }
 
-TEST_F(ShellTest, ALinkObjectFailsWithTheGivenResult)
-{
+TEST_F(ShellTest, ALinkObjectFailsWithTheGivenResult) {
     vw::SetShellLinkFailure(std::int32_t(0x80040154));
     try {
         platform::ShellLink link;
@@ -51,8 +48,7 @@ TEST_F(ShellTest, ALinkObjectFailsWithTheGivenResult)
     EXPECT_NO_THROW(platform::ShellLink());
 }
 
-TEST_F(ShellTest, SpecialFoldersComeFromTheTable)
-{
+TEST_F(ShellTest, SpecialFoldersComeFromTheTable) {
     vw::SetSpecialFolder(platform::CsidlProgramFiles, "C:\\Program Files");
     vw::SetSpecialFolder(platform::CsidlDesktopDirectory, "", std::int32_t(0x80004005));
     std::string path = "unchanged";
@@ -64,14 +60,12 @@ TEST_F(ShellTest, SpecialFoldersComeFromTheTable)
     EXPECT_EQ(path, "unchanged");
 }
 
-TEST(AnsiToWide, UsesTheWindowsAnsiCodePage)
-{
+TEST(AnsiToWide, UsesTheWindowsAnsiCodePage) {
     EXPECT_EQ(platform::AnsiToWide("Ab\xE9\x80\x9F"), std::u16string(u"Ab\u00E9\u20AC\u0178"));
     EXPECT_EQ(platform::AnsiToWide(""), u"");
 }
 
-TEST_F(ShellTest, StartedProcessesAreRecordedInOrder)
-{
+TEST_F(ShellTest, StartedProcessesAreRecordedInOrder) {
     EXPECT_GT(platform::WinExec("\"C:\\Pictoro\\Pictoro.Exe\"", platform::SwShowNormal), 31u);
     EXPECT_GT(platform::ShellExecuteA(0, "open", "mailto:info@korvane.example", "", "", platform::SwShowMaximized), 32);
     EXPECT_GT(platform::ShellExecuteA(0, "", "notepad", "readme.txt", "", platform::SwShowNormal), 32);
@@ -87,16 +81,14 @@ TEST_F(ShellTest, StartedProcessesAreRecordedInOrder)
     EXPECT_TRUE(vw::StartedProcesses().empty());
 }
 
-TEST(DateTime, EncodesDaysSince1899)
-{
+TEST(DateTime, EncodesDaysSince1899) {
     EXPECT_DOUBLE_EQ(platform::EncodeDateTime(1899, 12, 30, 0, 0, 0, 0), 0.0);
     EXPECT_DOUBLE_EQ(platform::EncodeDateTime(1900, 1, 1, 6, 0, 0, 0), 2.25);
     EXPECT_DOUBLE_EQ(platform::EncodeDateTime(2000, 3, 1, 0, 0, 0, 0), 36586.0);
     EXPECT_DOUBLE_EQ(platform::EncodeDateTime(2026, 12, 8, 12, 0, 0, 500), 46364.5 + 0.5 / 86400.0);
 }
 
-TEST(Clock, StartsAtNewYear2026AndStepsOnEveryRead)
-{
+TEST(Clock, StartsAtNewYear2026AndStepsOnEveryRead) {
     vw::Reset();
     double start = platform::EncodeDateTime(2026, 1, 1, 12, 0, 0, 0);
     EXPECT_DOUBLE_EQ(platform::Now(), start);
@@ -114,8 +106,7 @@ TEST(Clock, StartsAtNewYear2026AndStepsOnEveryRead)
     EXPECT_NEAR((platform::Now() - 100.6) * 86400000.0, 70.0, 1e-3);
 }
 
-TEST(Halt, RecordsTheCodeAndThrows)
-{
+TEST(Halt, RecordsTheCodeAndThrows) {
     vw::Reset();
     EXPECT_FALSE(vw::Halted());
     try {
@@ -128,8 +119,7 @@ TEST(Halt, RecordsTheCodeAndThrows)
     EXPECT_EQ(vw::ExitCode(), 3);
 }
 
-TEST(Environment, CommandLineScreenDepthAndCom)
-{
+TEST(Environment, CommandLineScreenDepthAndCom) {
     vw::Reset();
     EXPECT_EQ(platform::ScreenBitsPerPixel(), 32);
     vw::SetScreenBitsPerPixel(8);

@@ -12,7 +12,7 @@ TEST(Strings, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
 
 TEST(Strings, LowerCaseChangesOnlyTheLettersAToZ) {
     EXPECT_EQ(LowerCase("PnlWelcome \\AZ@[`{"), "pnlwelcome \\az@[`{");
-    EXPECT_EQ(LowerCase("\xC4\xD6"), "\xC4\xD6");   // bytes above 127 stay as they are
+    EXPECT_EQ(LowerCase("\xC4\xD6"), "\xC4\xD6"); // bytes above 127 stay as they are
 }
 
 TEST(Strings, LocaleOrderIgnoresCaseAndPutsSymbolsBeforeDigitsBeforeLetters) {
@@ -27,9 +27,13 @@ TEST(Strings, LocaleOrderIgnoresCaseAndPutsSymbolsBeforeDigitsBeforeLetters) {
 
 TEST(Strings, EscapedForMessageShowsBytesOutsidePrintableAsciiAsHex) {
     EXPECT_EQ(EscapedForMessage(std::string("a\x1B[2J\r\nb\0\x7F", 10)), "a\\x1B[2J\\x0D\\x0Ab\\x00\\x7F");
-    EXPECT_EQ(EscapedForMessage("C:\\Pictoro\\ ~!\"'"), "C:\\Pictoro\\ ~!\"'");   // backslashes stay
+    EXPECT_EQ(EscapedForMessage("C:\\Pictoro\\ ~!\"'"), "C:\\Pictoro\\ ~!\"'"); // backslashes stay
     EXPECT_EQ(EscapedForMessage("B\xFC\x9B\x80"), "B\\xFC\\x9B\\x80");
     // A message box shows bytes 128 to 255 as ANSI letters; control bytes are escaped still.
-    EXPECT_EQ(EscapedForMessage("B\xFC" "cher\t\x9B\x7F", THighBytes::Kept), "B\xFC" "cher\\x09\x9B\\x7F");
+    EXPECT_EQ(EscapedForMessage("B\xFC"
+                                "cher\t\x9B\x7F",
+                                THighBytes::Kept),
+              "B\xFC"
+              "cher\\x09\x9B\\x7F");
     EXPECT_EQ(EscapedForMessage(""), "");
 }

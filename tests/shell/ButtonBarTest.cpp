@@ -3,8 +3,8 @@
 #include "platform/headless/VirtualWindows.h"
 #include "shell/KVI_ButtonBar.h"
 #include "shell/LbSpeedButton.h"
-#include "toolkit/Forms.h"
 #include "toolkit/FileCtrl.h"
+#include "toolkit/Forms.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
@@ -48,7 +48,7 @@ TEST_F(ButtonBar, ConstructedWithTwentyFourHiddenButtons) {
             EXPECT_EQ(b->ShadowColor(), clWhite);
         }
     }
-    EXPECT_EQ(bar->Controls()[0], bar->LeftButtons[0]);   // left before right, slot by slot
+    EXPECT_EQ(bar->Controls()[0], bar->LeftButtons[0]); // left before right, slot by slot
     EXPECT_EQ(bar->Controls()[1], bar->RightButtons[0]);
     EXPECT_EQ(bar->LeftCount, 0);
     EXPECT_EQ(bar->RightCount, 0);
@@ -116,11 +116,11 @@ TEST_F(ButtonBar, ClearButtonsHidesAllAndTheNextAddReusesTheFirstSlot) {
     EXPECT_EQ(bar->LeftCount, 0);
     EXPECT_EQ(bar->RightCount, 0);
     EXPECT_FALSE(previous->Visible());
-    EXPECT_EQ(previous->Caption(), "&Previous");   // kept until the slot is used again
+    EXPECT_EQ(previous->Caption(), "&Previous"); // kept until the slot is used again
 
     headless::Click(*form, headless::CenterOf(*previous).X, headless::CenterOf(*previous).Y);
     headless::KeyChar(*form, 'p');
-    EXPECT_TRUE(clicked.empty());                    // hidden buttons take neither
+    EXPECT_TRUE(clicked.empty()); // hidden buttons take neither
 
     bar->AddRightButton("&Install Now", 2, 2, Handler(4));
     EXPECT_EQ(bar->RightButtons[0]->BoundsRect(), Bounds(588, 4, 120, 23));
@@ -144,7 +144,7 @@ TEST_F(ButtonBar, SetColorsRecoloursShownButtonsAtOnceAndLaterOnes) {
     EXPECT_EQ(shown->LightColor(), clAqua);
     EXPECT_EQ(shown->ShadowColor(), clRed);
     const TBitmap screen = headless::Screenshot(*form);
-    EXPECT_EQ(screen.Pixel(40 + shown->Left() + 45, 451 + shown->Top()), clRed);   // the border
+    EXPECT_EQ(screen.Pixel(40 + shown->Left() + 45, 451 + shown->Top()), clRed); // the border
 
     // Hidden buttons keep their old colours until they are added again.
     TLbSpeedButton* hiddenLeft = bar->LeftButtons[0];

@@ -147,9 +147,9 @@ TEST(FacePainter, TooWideCaptionIsShortenedFromItsEnd) {
 
     const TBitmap shortened = Paint(face);
     face.Caption = fitting;
-    EXPECT_EQ(Paint(face).Pixels(), shortened.Pixels());      // nothing such as an ellipsis added
+    EXPECT_EQ(Paint(face).Pixels(), shortened.Pixels()); // nothing such as an ellipsis added
     face.Caption.pop_back();
-    EXPECT_NE(Paint(face).Pixels(), shortened.Pixels());      // no more than needed removed
+    EXPECT_NE(Paint(face).Pixels(), shortened.Pixels()); // no more than needed removed
 }
 
 TEST(FacePainter, DisabledIsNeverPressedAndGreyWithCellOne) {
@@ -207,7 +207,7 @@ TEST(FacePainter, HotTrackColourFollowsTheFadeLevel) {
     button.FadeLevel = 4;
     button.Font = &font;
     EXPECT_EQ(Paint(button).Pixel(20, 10), RGBColor(20, 50, 125));
-    button.Enabled = false;     // no hot-tracking while disabled
+    button.Enabled = false; // no hot-tracking while disabled
     EXPECT_EQ(Paint(button).Pixel(20, 10), face);
     button.Enabled = true;
     button.Down = true;
@@ -226,21 +226,21 @@ TEST(FacePainter, GlyphCellChosenByState) {
     TButtonFace face;
     face.W = 60;
     face.H = 24;
-    face.Style = 1;           // no press offset
+    face.Style = 1; // no press offset
     face.Color = clSilver;
     face.Font = &font;
     face.Glyph = &strip;
     face.NumGlyphs = 4;
-    face.Alignment = 0;       // glyph at left 4, top (24 - 8) / 2
+    face.Alignment = 0; // glyph at left 4, top (24 - 8) / 2
     const auto cellShown = [&] { return Paint(face).Pixel(6, 10); };
     EXPECT_EQ(cellShown(), clRed);
     face.MouseInside = true;
     EXPECT_EQ(cellShown(), clYellow);
     face.Down = true;
-    EXPECT_EQ(cellShown(), clBlue);        // pressed wins over hot
+    EXPECT_EQ(cellShown(), clBlue); // pressed wins over hot
     face.Enabled = false;
     EXPECT_EQ(cellShown(), clGreen);
-    EXPECT_EQ(Paint(face).Pixel(4, 15), clSilver);  // the transparent corner shows the face
+    EXPECT_EQ(Paint(face).Pixel(4, 15), clSilver); // the transparent corner shows the face
     EXPECT_EQ(Paint(face).Pixel(5, 15), clGreen);
 
     // A disabled one-cell glyph has no cell 1 in its strip and shows its only cell.
@@ -257,8 +257,8 @@ TEST(FacePainter, GradientBandsAndEmptyLastBand) {
     b.Canvas().FillRect(Rect(0, 0, 4, 40));
     FillGradient(b.Canvas(), clBlack, RGBColor(62, 124, 31), 0, 0, 4, 31);
     EXPECT_EQ(b.Pixel(1, 0), clBlack);
-    EXPECT_EQ(b.Pixel(1, 30), RGBColor(60, 120, 30));  // one step short of the end colour
-    EXPECT_EQ(b.Pixel(1, 31), clWhite);                // nothing below Bottom
+    EXPECT_EQ(b.Pixel(1, 30), RGBColor(60, 120, 30)); // one step short of the end colour
+    EXPECT_EQ(b.Pixel(1, 31), clWhite); // nothing below Bottom
 }
 
 TEST(FacePainter, PopupArrowBelowTheRightEdge) {
@@ -299,11 +299,11 @@ TEST(FacePainter, EncartaBevelSwapsItsColoursWhenPressedAndHidesWhenFlat) {
     TFont font;
     TButtonFace face = PlainButton(1, font);
     TBitmap b = Paint(face);
-    EXPECT_EQ(b.Pixel(0, 10), clWhite);     // left
-    EXPECT_EQ(b.Pixel(10, 0), clWhite);     // top
-    EXPECT_EQ(b.Pixel(0, 19), clWhite);     // the bottom line stops short of its end point
-    EXPECT_EQ(b.Pixel(39, 0), clMaroon);    // right, from the corner down
-    EXPECT_EQ(b.Pixel(10, 19), clMaroon);   // bottom
+    EXPECT_EQ(b.Pixel(0, 10), clWhite); // left
+    EXPECT_EQ(b.Pixel(10, 0), clWhite); // top
+    EXPECT_EQ(b.Pixel(0, 19), clWhite); // the bottom line stops short of its end point
+    EXPECT_EQ(b.Pixel(39, 0), clMaroon); // right, from the corner down
+    EXPECT_EQ(b.Pixel(10, 19), clMaroon); // bottom
     EXPECT_EQ(b.Pixel(20, 10), clSilver);
     face.Down = true;
     b = Paint(face);
@@ -316,7 +316,7 @@ TEST(FacePainter, EncartaBevelSwapsItsColoursWhenPressedAndHidesWhenFlat) {
     face.MouseInside = true;
     EXPECT_EQ(Paint(face).Pixel(0, 10), clWhite);
     face.MouseInside = false;
-    face.Enabled = false;                   // a disabled flat button shows no bevel either
+    face.Enabled = false; // a disabled flat button shows no bevel either
     EXPECT_EQ(Paint(face).Pixel(0, 10), clSilver);
 }
 
@@ -327,16 +327,16 @@ TEST(FacePainter, OldStyleDrawsADoubleBevel) {
     TBitmap b = Paint(face);
     EXPECT_EQ(b.Pixel(0, 10), clWhite);
     EXPECT_EQ(b.Pixel(10, 0), clWhite);
-    EXPECT_EQ(b.Pixel(38, 10), clMaroon);   // inner right
-    EXPECT_EQ(b.Pixel(10, 18), clMaroon);   // inner bottom
+    EXPECT_EQ(b.Pixel(38, 10), clMaroon); // inner right
+    EXPECT_EQ(b.Pixel(10, 18), clMaroon); // inner bottom
     EXPECT_EQ(b.Pixel(39, 10), dark);
     EXPECT_EQ(b.Pixel(10, 19), dark);
-    EXPECT_EQ(b.Pixel(0, 19), dark);        // the outer bottom line runs to the left edge
+    EXPECT_EQ(b.Pixel(0, 19), dark); // the outer bottom line runs to the left edge
     face.Down = true;
     b = Paint(face);
     EXPECT_EQ(b.Pixel(0, 10), dark);
-    EXPECT_EQ(b.Pixel(1, 10), clMaroon);    // inner left
-    EXPECT_EQ(b.Pixel(10, 1), clMaroon);    // inner top
+    EXPECT_EQ(b.Pixel(1, 10), clMaroon); // inner left
+    EXPECT_EQ(b.Pixel(10, 1), clMaroon); // inner top
     EXPECT_EQ(b.Pixel(39, 10), clWhite);
     EXPECT_EQ(b.Pixel(38, 10), clSilver);
 }
@@ -346,10 +346,10 @@ TEST(FacePainter, QuickenStyleHasARoundedFaceAndTwoShadowLines) {
     const TBitmap b = Paint(PlainButton(5, font));
     EXPECT_EQ(b.Pixel(10, 0), clMaroon);
     EXPECT_EQ(b.Pixel(10, 19), clMaroon);
-    EXPECT_EQ(b.Pixel(2, 0), Background);   // the lines start 4 px in
-    EXPECT_EQ(b.Pixel(36, 0), Background);  // and end before W - 5
+    EXPECT_EQ(b.Pixel(2, 0), Background); // the lines start 4 px in
+    EXPECT_EQ(b.Pixel(36, 0), Background); // and end before W - 5
     EXPECT_EQ(b.Pixel(10, 10), clSilver);
-    EXPECT_EQ(b.Pixel(0, 0), Background);   // rounded corner
+    EXPECT_EQ(b.Pixel(0, 0), Background); // rounded corner
 }
 
 TEST(FacePainter, GlyphPlacementForEachLayout) {
@@ -385,8 +385,8 @@ TEST(FacePainter, GlyphPlacementForEachLayout) {
     const int blockTop = (40 - (th + 6 + 4)) / 2;
     EXPECT_EQ(glyphAt(2, 0), std::make_pair(4, blockTop));
     EXPECT_EQ(glyphAt(3, 1), std::make_pair(90 - 8 - 4, blockTop + th));
-    face.Down = true;                       // pressed: one pixel right and down
-    EXPECT_EQ(glyphAt(3, 2), std::make_pair((90 - 8) / 2, blockTop + th));   // style 1 has no press offset
+    face.Down = true; // pressed: one pixel right and down
+    EXPECT_EQ(glyphAt(3, 2), std::make_pair((90 - 8) / 2, blockTop + th)); // style 1 has no press offset
     face.Style = 3;
     EXPECT_EQ(glyphAt(3, 2), std::make_pair((90 - 8) / 2 + 1, blockTop + th + 1));
 }

@@ -21,8 +21,7 @@ constexpr double MsPerDay = 86400000.0;
 // A page that writes down what the window looks like whenever one of its hooks runs.
 class TRecordingPage : public TFramePanel {
 public:
-    TRecordingPage(const std::string& name, const std::string& header, TFormMain& form,
-                   std::vector<std::string>& log)
+    TRecordingPage(const std::string& name, const std::string& header, TFormMain& form, std::vector<std::string>& log)
         : TFramePanel(nullptr), form_(form), log_(log) {
         Name = name;
         HeaderText = header;
@@ -60,7 +59,7 @@ protected:
 
     void SetUp() override {
         platform::headless::Reset();
-        platform::headless::SetClockStep(70);   // one message round per slide step
+        platform::headless::SetClockStep(70); // one message round per slide step
         form = new TFormMain(nullptr);
         form->PnlButtons->SetColors(clWhite, clLime, clNavy, clBlue, clCream);
         welcome = AddPage("PnlWelcome", "Welcome");
@@ -106,11 +105,12 @@ TEST_F(ShowPage, AddPagePutsEachPageOnAHiddenTabNamedAfterIt) {
 
 TEST_F(ShowPage, StepsAndHooksInOrderWithoutAnimation) {
     form->ShowPage("PnlWelcome", false);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "PnlWelcome.SetupButtons active header=Welcome x=40 buttons=0",
-                       "PnlWelcome.PageShow active header=Welcome x=40 buttons=1",
-                       "PnlWelcome.PageShown active header=Welcome x=40 buttons=1",
-                   }));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{
+                  "PnlWelcome.SetupButtons active header=Welcome x=40 buttons=0",
+                  "PnlWelcome.PageShow active header=Welcome x=40 buttons=1",
+                  "PnlWelcome.PageShown active header=Welcome x=40 buttons=1",
+              }));
     EXPECT_EQ(form->PageControl->ActivePage()->Name, "PnlWelcome");
 }
 
@@ -118,11 +118,12 @@ TEST_F(ShowPage, AnimatedChangeRunsHooksWhileOutOfSightAndPageShownAfterwards) {
     form->ShowPage("PnlWelcome", false);
     log.clear();
     form->ShowPage("pnldisclaimer", true);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "PnlDisclaimer.SetupButtons active header=Disclaimer x=810 buttons=0",
-                       "PnlDisclaimer.PageShow active header=Disclaimer x=810 buttons=1",
-                       "PnlDisclaimer.PageShown active header=Disclaimer x=40 buttons=1",
-                   }));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{
+                  "PnlDisclaimer.SetupButtons active header=Disclaimer x=810 buttons=0",
+                  "PnlDisclaimer.PageShow active header=Disclaimer x=810 buttons=1",
+                  "PnlDisclaimer.PageShown active header=Disclaimer x=40 buttons=1",
+              }));
     EXPECT_EQ(Positions(), (TPositions{40, 40, 40}));
 }
 
@@ -144,7 +145,7 @@ TEST_F(ShowPage, UnknownNameChangesNothing) {
     EXPECT_EQ(form->PnlHeader->Caption(), "Welcome");
     EXPECT_EQ(form->PnlButtons->RightCount, 1);
     EXPECT_EQ(form->PageControl->ActivePage()->Name, "PnlWelcome");
-    EXPECT_LT((after - before) * MsPerDay, 100.0);   // one clock read apart: no slide
+    EXPECT_LT((after - before) * MsPerDay, 100.0); // one clock read apart: no slide
 }
 
 TEST_F(ShowPage, ActivePageShownAgainRepeatsEverything) {
@@ -161,7 +162,7 @@ TEST_F(ShowPage, LastOfSeveralMatchingSheetsWins) {
     twin->AddNext = false;
     form->ShowPage("PnlDisclaimer", false);
     EXPECT_EQ(form->PnlHeader->Caption(), "Second");
-    EXPECT_EQ(form->PnlButtons->RightCount, 0);   // a page without buttons leaves the bar empty
+    EXPECT_EQ(form->PnlButtons->RightCount, 0); // a page without buttons leaves the bar empty
 }
 
 TEST_F(ShowPage, PositionsAfterEachOfTheElevenStepsOutAndIn) {
@@ -207,7 +208,7 @@ TEST_F(ShowPage, HeaderClickSlidesToTheDisclaimerFromAnyPage) {
 TEST_F(ShowPage, HeaderClickDuringASlideRunsANestedPageChange) {
     form->ShowPage("PnlDisclaimer", false);
     const TPoint header = headless::CenterOf(*form->PnlHeader);
-    headless::PostClick(*form, header.X, header.Y);   // lands on the header before it moves away
+    headless::PostClick(*form, header.X, header.Y); // lands on the header before it moves away
     log.clear();
     form->ShowPage("PnlWelcome", true);
     ASSERT_EQ(log.size(), 6u);

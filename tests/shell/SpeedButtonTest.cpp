@@ -6,8 +6,8 @@
 
 #include "platform/headless/VirtualWindows.h"
 #include "shell/LbSpeedButton.h"
-#include "toolkit/Forms.h"
 #include "toolkit/FileCtrl.h"
+#include "toolkit/Forms.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
@@ -81,7 +81,7 @@ TEST_F(SpeedButton, CreateAtGivesACentredOwnColouredButtonOfStyleNormal) {
     TLbSpeedButton designed(form);
     EXPECT_EQ(designed.Parent(), nullptr);
     EXPECT_TRUE(designed.HotTrackFont().SameAs(form->Font()));
-    designed.SetLightColor(clAqua);   // no parent yet: nothing to paint on
+    designed.SetLightColor(clAqua); // no parent yet: nothing to paint on
     EXPECT_EQ(designed.LightColor(), clAqua);
 }
 
@@ -95,7 +95,7 @@ TEST_F(SpeedButton, PressDrawsDownReleaseOverItClicksOnce) {
     EXPECT_FALSE(button->Down());
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0], button);
-    EXPECT_TRUE(downDuringClick[0]);   // the handler runs before the release
+    EXPECT_TRUE(downDuringClick[0]); // the handler runs before the release
     EXPECT_EQ(headless::Screenshot(*form).Pixel(button->Left() + 45, button->Top() + 1), clNavy);
 }
 
@@ -229,7 +229,7 @@ TEST_F(SpeedButton, GroupedButtonsRaiseEachOther) {
     EXPECT_FALSE(button->Down());
     EXPECT_EQ(clicks.size(), 3u);
 
-    TLbSpeedButton* other = MakeButton(260);   // another group is not touched
+    TLbSpeedButton* other = MakeButton(260); // another group is not touched
     other->SetGroupIndex(2);
     other->SetDown(true);
     button->SetDown(true);
@@ -261,7 +261,7 @@ TEST_F(SpeedButton, ColorStylePresets) {
 
     button->SetColorStyle(lcsDefault);
     EXPECT_EQ(button->Color(), clBtnFace);
-    button->SetColorStyle(lcsCustom);  // changes nothing
+    button->SetColorStyle(lcsCustom); // changes nothing
     EXPECT_EQ(button->Color(), clBtnFace);
     EXPECT_EQ(button->ColorStyle(), lcsCustom);
 }
@@ -270,7 +270,7 @@ TEST_F(SpeedButton, ModernFallsBackToNormalOnEightBitScreens) {
     platform::headless::SetScreenBitsPerPixel(8);
     button->SetStyle(bsModern);
     EXPECT_EQ(button->Style(), bsNormal);
-    button->SetColorStyle(lcsChrome);   // presets write the style directly
+    button->SetColorStyle(lcsChrome); // presets write the style directly
     EXPECT_EQ(button->Style(), bsModern);
     platform::headless::SetScreenBitsPerPixel(16);
     button->SetStyle(bsModern);
@@ -323,7 +323,7 @@ TEST_F(SpeedButton, ActionGivesCaptionHandlerAndGlyph) {
     b.Click();
     EXPECT_EQ(executed, 1);
 
-    action.ImageIndex = 5;       // outside the list: no glyph
+    action.ImageIndex = 5; // outside the list: no glyph
     TLbSpeedButton c(form, 200, 90, 100, clWhite, clBlack);
     c.SetAction(&action);
     EXPECT_EQ(c.NumGlyphs(), 0);
@@ -332,7 +332,7 @@ TEST_F(SpeedButton, ActionGivesCaptionHandlerAndGlyph) {
 TEST_F(SpeedButton, FadeOverEightRepaintsWithTheRealThread) {
     auto* fading = new TRecordingButton(form, 150, 90, 20, clBlue, clLime);
     fading->SetColor(clNavy);
-    fading->SetStyle(bsEncarta);   // a plain face in one colour
+    fading->SetStyle(bsEncarta); // a plain face in one colour
     fading->HotTrackColor = clRed;
     fading->SetSlowDecease(true);
     const TPoint p = Centre(*fading);

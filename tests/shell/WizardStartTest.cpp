@@ -17,7 +17,7 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     platform::headless::SetCommandLine("\"C:\\Setup\\Install_Pictoro.exe\" /AutoUpdate  C:\\Apps\\Pictoro");
     StartProgram();
     const bool autoUpdateSeen = AutoUpdate;
-    AutoUpdate = false;   // the upgrade run at the first tick is not under test here
+    AutoUpdate = false; // the upgrade run at the first tick is not under test here
     EXPECT_TRUE(autoUpdateSeen);
     EXPECT_EQ(InstallDir, "C:\\Apps\\Pictoro\\");
     EXPECT_EQ(platform::headless::ComInitCount(), 1);
@@ -26,7 +26,7 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     ASSERT_NE(FormMain, nullptr);
     EXPECT_EQ(Application->MainForm, FormMain);
     EXPECT_EQ(FormMain->Caption(), "Install Pictoro 1.7");
-    EXPECT_EQ(FormMain->PnlButtons->Color(), clCream);   // before the first button took its colours
+    EXPECT_EQ(FormMain->PnlButtons->Color(), clCream); // before the first button took its colours
     EXPECT_EQ(FormMain->BorderStyle, bsDialog);
     EXPECT_EQ(FormMain->BorderIcons, 0);
     EXPECT_EQ(FormMain->ClientWidth(), 780);
@@ -39,10 +39,19 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     EXPECT_TRUE(FormMain->Timer1->Enabled());
 
     // Spelled out here: the one check of the names' exact spelling.
-    const char* names[] = {"PnlWelcome", "PnlDisclaimer", "PnlInstall", "PnlInstallChooseDir",
-                           "PNLInstallChooseDownloadDir", "PNLInstallChooseConnection", "PNLInstallGo",
-                           "PNLInstallInstalling", "PNLInstallReady", "PnlUpgradeFindDir", "PNLUpgradeStart",
-                           "PNLUpgradeUpgrading", "PNLUpgradeReady"};
+    const char* names[] = {"PnlWelcome",
+                           "PnlDisclaimer",
+                           "PnlInstall",
+                           "PnlInstallChooseDir",
+                           "PNLInstallChooseDownloadDir",
+                           "PNLInstallChooseConnection",
+                           "PNLInstallGo",
+                           "PNLInstallInstalling",
+                           "PNLInstallReady",
+                           "PnlUpgradeFindDir",
+                           "PNLUpgradeStart",
+                           "PNLUpgradeUpgrading",
+                           "PNLUpgradeReady"};
     ASSERT_EQ(FormMain->PageControl->PageCount(), 13);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(FormMain->PageControl->Pages(i)->Name, names[i]) << i;
 
@@ -69,5 +78,5 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     const TPoint exitButton = headless::CenterOf(*bar.LeftButtons[0]);
     headless::Click(*FormMain, exitButton.X, exitButton.Y);
     EXPECT_TRUE(FormMain->IsClosed());
-    FormMain = nullptr;   // the scope's end destroys it
+    FormMain = nullptr; // the scope's end destroys it
 }

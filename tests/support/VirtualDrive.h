@@ -15,7 +15,7 @@ protected:
     // Maps a drive letter to a new host folder of the given Drive* type.
     void MapDrive(char letter, int driveType);
 
-    std::string HostFolder(const std::string& name) const;   // a folder beside the drives
+    std::string HostFolder(const std::string& name) const; // a folder beside the drives
     void WriteHostFile(const std::string& hostPath, const std::string& content) const;
     std::string ReadHostFile(const std::string& hostPath) const;
 
@@ -24,8 +24,8 @@ protected:
     void MakeFile(const std::string& windowsPath, const std::string& content = "") const;
     bool Exists(const std::string& windowsPath) const;
     std::string ReadFile(const std::string& windowsPath) const;
-    std::vector<std::string> ListDir(const std::string& windowsPath) const;   // names, sorted
+    std::vector<std::string> ListDir(const std::string& windowsPath) const; // names, sorted
 
     std::string hostRoot_;
-    std::string driveC_;   // the host folder of drive C:
+    std::string driveC_; // the host folder of drive C:
 };

@@ -12,12 +12,12 @@ namespace {
 TEST(FullStop, AppendedWhenTheLastCharacterSortsAfterTheFullStop) {
     EXPECT_EQ(WithFullStop("Invalid directory"), "Invalid directory.");
     EXPECT_EQ(WithFullStop("Done."), "Done.");
-    EXPECT_EQ(WithFullStop("Why?"), "Why?.");          // '?' sorts after '.'
-    EXPECT_EQ(WithFullStop("Stop!"), "Stop!");         // '!' sorts before '.'
+    EXPECT_EQ(WithFullStop("Why?"), "Why?."); // '?' sorts after '.'
+    EXPECT_EQ(WithFullStop("Stop!"), "Stop!"); // '!' sorts before '.'
     EXPECT_EQ(WithFullStop("x-"), "x-");
     EXPECT_EQ(WithFullStop("a/"), "a/.");
     EXPECT_EQ(WithFullStop("C:\\Pictoro\\"), "C:\\Pictoro\\.");
-    EXPECT_EQ(WithFullStop("caf\xE9"), "caf\xE9.");    // character codes above 127 count as high
+    EXPECT_EQ(WithFullStop("caf\xE9"), "caf\xE9."); // character codes above 127 count as high
     EXPECT_EQ(WithFullStop(""), "");
 }
 

@@ -34,14 +34,10 @@ TEST(Canvas, LineLeavesOutItsEndPoint) {
     b.Canvas().Pen.Color = clBlack;
     b.Canvas().MoveTo(1, 1);
     b.Canvas().LineTo(6, 3);
-    EXPECT_EQ(Picture(b, clBlack), (std::vector<std::string>{
-        "........",
-        ".##.....",
-        "...##...",
-        ".....#..",
-        "........"}));
+    EXPECT_EQ(Picture(b, clBlack),
+              (std::vector<std::string>{"........", ".##.....", "...##...", ".....#..", "........"}));
     EXPECT_EQ(b.Canvas().PenPos(), (TPoint{6, 3}));
-    b.Canvas().LineTo(6, 0);   // on from the pen position, upwards, without (6, 0)
+    b.Canvas().LineTo(6, 0); // on from the pen position, upwards, without (6, 0)
     EXPECT_EQ(b.Pixel(6, 3), clBlack);
     EXPECT_EQ(b.Pixel(6, 1), clBlack);
     EXPECT_EQ(b.Pixel(6, 0), kBack);
@@ -61,15 +57,9 @@ TEST(Canvas, RoundRectWithCornerEllipses) {
     c.Pen.Color = clBlack;
     c.Brush.Color = clWhite;
     c.RoundRect(0, 0, 10, 8, 6, 6);
-    EXPECT_EQ(Picture(b, clBlack, clWhite), (std::vector<std::string>{
-        "..######..",
-        ".#oooooo#.",
-        "#oooooooo#",
-        "#oooooooo#",
-        "#oooooooo#",
-        "#oooooooo#",
-        ".#oooooo#.",
-        "..######.."}));
+    EXPECT_EQ(Picture(b, clBlack, clWhite),
+              (std::vector<std::string>{"..######..", ".#oooooo#.", "#oooooooo#", "#oooooooo#", "#oooooooo#",
+                                        "#oooooooo#", ".#oooooo#.", "..######.."}));
 }
 
 TEST(Canvas, RectangleOutlineAndInteriorFollowPenAndBrush) {
@@ -78,12 +68,7 @@ TEST(Canvas, RectangleOutlineAndInteriorFollowPenAndBrush) {
     c.Pen.Color = clBlack;
     c.Brush.Style = bsClear;
     c.Rectangle(1, 1, 5, 4);
-    EXPECT_EQ(Picture(b, clBlack), (std::vector<std::string>{
-        "......",
-        ".####.",
-        ".#..#.",
-        ".####.",
-        "......"}));
+    EXPECT_EQ(Picture(b, clBlack), (std::vector<std::string>{"......", ".####.", ".#..#.", ".####.", "......"}));
     // Without a pen the brush covers one column and one row less, as in GDI.
     c.Pen.Style = psClear;
     c.Brush.Style = bsSolid;
@@ -122,7 +107,7 @@ TEST(Canvas, ViewportMovesTheOriginAndClips) {
 TEST(Canvas, DrawLeavesOutTheTransparentColour) {
     TBitmap glyph(3, 2);
     for (int x = 0; x < 3; ++x) glyph.SetPixel(x, 0, clRed);
-    glyph.SetPixel(0, 1, clWhite);   // bottom-left: the transparent colour
+    glyph.SetPixel(0, 1, clWhite); // bottom-left: the transparent colour
     glyph.SetPixel(1, 1, clRed);
     glyph.SetPixel(2, 1, clWhite);
     TBitmap b = Blank(4, 3);
@@ -157,7 +142,7 @@ protected:
 };
 
 TEST_F(CanvasText, LineHeightFollowsTheFontHeight) {
-    EXPECT_EQ(canvas.TextHeight("Ag"), 13);   // "MS Sans Serif" -11
+    EXPECT_EQ(canvas.TextHeight("Ag"), 13); // "MS Sans Serif" -11
     canvas.Font.SetHeight(-19);
     EXPECT_EQ(canvas.TextHeight("Ag"), 22);
     canvas.Font.SetHeight(16);
@@ -215,7 +200,7 @@ TEST_F(CanvasText, DrawAlignsAndUnderlinesTheAccessKey) {
             if (surface.Pixel(x, y) == clBlack) leftmost = std::min(leftmost, x);
     for (int x = 0; x < 200; ++x) underlined += surface.Pixel(x, 11) == clBlack;
     EXPECT_EQ(leftmost, 100 - Width("Exit"));
-    EXPECT_EQ(underlined, Width("E"));   // the line under "E" only
+    EXPECT_EQ(underlined, Width("E")); // the line under "E" only
     for (int x = 100; x < 200; ++x) EXPECT_EQ(surface.Pixel(x, 5), kBack) << x;
 }
 

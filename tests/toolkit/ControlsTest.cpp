@@ -146,7 +146,7 @@ TEST_F(Controls, CheckingARadioButtonClearsItsSiblingsOnly) {
     EXPECT_FALSE(radios[0]->Checked());
     EXPECT_TRUE(radios[2]->Checked());
     EXPECT_TRUE(other->Checked());
-    radios[2]->ClickedByUser();   // already checked: nothing changes, no click
+    radios[2]->ClickedByUser(); // already checked: nothing changes, no click
     EXPECT_EQ(clicks, (std::vector<std::string>{"r0", "r2"}));
 }
 
@@ -247,7 +247,7 @@ TEST_F(Controls, LabelSizesItselfToItsText) {
     label->Font().SetStyle(fsBold);
     EXPECT_EQ(label->Width(), expected.Right + 5);
     label->SetCaption("");
-    EXPECT_EQ(label->Height(), 13);   // an empty caption still takes a line
+    EXPECT_EQ(label->Height(), 13); // an empty caption still takes a line
     label->SetAutoSize(false);
     label->SetCaption("A much longer caption");
     EXPECT_EQ(label->Height(), 13);

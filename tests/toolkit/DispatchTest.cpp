@@ -19,7 +19,8 @@ public:
         OnClick = [this](TObject*) { log_.push_back(Name + " click"); };
     }
     void MouseDown(TMouseButton, TShiftState shift, int x, int y) override {
-        log_.push_back(Name + " down " + std::to_string(x) + "," + std::to_string(y) + ((shift & ssDouble) ? " double" : ""));
+        log_.push_back(Name + " down " + std::to_string(x) + "," + std::to_string(y) +
+                       ((shift & ssDouble) ? " double" : ""));
     }
     void MouseUp(TMouseButton, TShiftState, int x, int y) override {
         log_.push_back(Name + " up " + std::to_string(x) + "," + std::to_string(y));
@@ -50,7 +51,7 @@ protected:
     void SetUp() override {
         form->SetClientSize(200, 100);
         a = new Probe(form, log, "a", Bounds(10, 10, 50, 20));
-        b = new Probe(form, log, "b", Bounds(40, 10, 50, 20));   // overlaps a, on top
+        b = new Probe(form, log, "b", Bounds(40, 10, 50, 20)); // overlaps a, on top
         form->ShowForm();
     }
 };
@@ -105,8 +106,9 @@ TEST_F(Dispatch, HiddenControlIsNotHit) {
 
 TEST_F(Dispatch, DoubleClickIsDblClickWithoutASecondClick) {
     headless::DoubleClick(*form, 15, 15);
-    EXPECT_EQ(log, (std::vector<std::string>{"a enter", "a down 5,5", "a click", "a up 5,5", "a dblclick",
-                                             "a down 5,5 double", "a up 5,5"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"a enter", "a down 5,5", "a click", "a up 5,5", "a dblclick",
+                                        "a down 5,5 double", "a up 5,5"}));
 }
 
 TEST_F(Dispatch, ControlThatTakesTheDoubleClickAsPressClicksTwice) {

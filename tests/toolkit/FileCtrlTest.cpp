@@ -46,7 +46,9 @@ protected:
         list->OnChange = [this](TObject*) { ++changes; };
         form->ShowForm();
     }
-    void TearDown() override { if (!root.empty()) std::filesystem::remove_all(root); }
+    void TearDown() override {
+        if (!root.empty()) std::filesystem::remove_all(root);
+    }
 };
 
 TEST_F(DirectoryList, ShowsThePathDownToTheDirectoryThenItsSubdirectories) {
@@ -122,7 +124,7 @@ TEST_F(DirectoryList, DriveSelectorListsDrivesAndMovesTheList) {
     EXPECT_EQ(list->Directory(), "D:\\");
     EXPECT_EQ(list->Items(), (std::vector<std::string>{"D:\\", "Data"}));
     EXPECT_EQ(changes, 2);
-    list->SetDirectory("C:\\Windows");   // the list moves the selector without a change of it
+    list->SetDirectory("C:\\Windows"); // the list moves the selector without a change of it
     EXPECT_EQ(drives->Drive(), 'C');
 }
 

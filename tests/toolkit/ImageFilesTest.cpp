@@ -17,8 +17,12 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-void Put16(Bytes& b, unsigned v) { b.insert(b.end(), {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8)}); }
-void Put32(Bytes& b, std::uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF); }
+void Put16(Bytes& b, unsigned v) {
+    b.insert(b.end(), {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8)});
+}
+void Put32(Bytes& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF);
+}
 
 void PutInfoHeader(Bytes& b, int width, int height, int bits, int colours) {
     Put32(b, 40);
@@ -68,7 +72,7 @@ Bytes EncodeJpeg(int width, int height, unsigned char r, unsigned char g, unsign
 
 bool Near(TColor a, TColor b) {
     return std::abs(GetRValue(a) - GetRValue(b)) <= 3 && std::abs(GetGValue(a) - GetGValue(b)) <= 3 &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= 3;
+        std::abs(GetBValue(a) - GetBValue(b)) <= 3;
 }
 
 TEST(ImageFiles, JpegDecodesToItsSizeAndColours) {
@@ -129,7 +133,7 @@ TEST(ImageFiles, Bmp24BitBottomUpWithRowPadding) {
     EXPECT_EQ(b.Pixel(2, 1), clRed);
     EXPECT_EQ(b.Pixel(0, 0), clWhite);
     EXPECT_EQ(b.Pixel(2, 0), clNavy);
-    EXPECT_EQ(b.TransparentColor(), clBlue);   // the bottom-left pixel
+    EXPECT_EQ(b.TransparentColor(), clBlue); // the bottom-left pixel
     bmp.resize(bmp.size() - 4);
     EXPECT_FALSE(TBitmap().LoadFromBmp(bmp.data(), bmp.size()));
 }
@@ -140,8 +144,8 @@ TEST(ImageFiles, Bmp4BitUsesItsColourTable) {
     Put32(bmp, 0);
     Put32(bmp, 54 + 16 * 4);
     PutInfoHeader(bmp, 5, 1, 4, 16);
-    for (int i = 0; i < 16; ++i) Put32(bmp, i == 1 ? 0x000000 : 0xFFFFFF);   // 1 black, the rest white
-    bmp.insert(bmp.end(), {0x11, 0x01, 0x00, 0x00});                       // black x3, white x2
+    for (int i = 0; i < 16; ++i) Put32(bmp, i == 1 ? 0x000000 : 0xFFFFFF); // 1 black, the rest white
+    bmp.insert(bmp.end(), {0x11, 0x01, 0x00, 0x00}); // black x3, white x2
     TBitmap b;
     ASSERT_TRUE(b.LoadFromBmp(bmp.data(), bmp.size()));
     EXPECT_EQ(b.Pixel(0, 0), clBlack);
@@ -171,7 +175,7 @@ Bytes MakeIcon(std::uint32_t colour1) {
 }
 
 TEST(ImageFiles, IconMaskBecomesAnUnusedTransparentColour) {
-    const Bytes ico = MakeIcon(0x00FF00FF);   // fuchsia (BGR order in the table)
+    const Bytes ico = MakeIcon(0x00FF00FF); // fuchsia (BGR order in the table)
     TBitmap b;
     ASSERT_TRUE(b.LoadFromIco(ico.data(), ico.size()));
     EXPECT_EQ(b.Width(), 32);
@@ -190,7 +194,7 @@ TEST(ImageFiles, IconMaskBecomesAnUnusedTransparentColour) {
 
 TEST(ImageFiles, IconHeaderIsChecked) {
     Bytes ico = MakeIcon(0);
-    ico[2] = 2;   // a cursor, not an icon
+    ico[2] = 2; // a cursor, not an icon
     EXPECT_FALSE(TBitmap().LoadFromIco(ico.data(), ico.size()));
 }
 

@@ -25,7 +25,9 @@ protected:
         TRect box{within.Right, within.Bottom, within.Left, within.Top};
         for (int y = within.Top; y < within.Bottom; ++y)
             for (int x = within.Left; x < within.Right; ++x)
-                if (shot.Pixel(x, y) == ink) box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+                if (shot.Pixel(x, y) == ink)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                           std::max(box.Bottom, y + 1)};
         return box;
     }
 };
@@ -39,12 +41,12 @@ TEST_F(Screenshot, PanelHasARaisedBevelAndACentredCaption) {
     panel->SetParent(form);
     const TBitmap shot = headless::Screenshot(*form);
     EXPECT_EQ(shot.Pixel(0, 0), clBlue);
-    EXPECT_EQ(shot.Pixel(10, 20), clWhite);                          // top-left: highlight
+    EXPECT_EQ(shot.Pixel(10, 20), clWhite); // top-left: highlight
     EXPECT_EQ(shot.Pixel(50, 20), clWhite);
     EXPECT_EQ(shot.Pixel(10, 40), clWhite);
-    EXPECT_EQ(shot.Pixel(109, 40), ColorToRGB(clBtnShadow));        // right edge: shadow
-    EXPECT_EQ(shot.Pixel(50, 60), ColorToRGB(clBtnShadow));         // bottom edge
-    EXPECT_EQ(shot.Pixel(109, 20), ColorToRGB(clBtnShadow));        // top-right corner belongs to the shadow
+    EXPECT_EQ(shot.Pixel(109, 40), ColorToRGB(clBtnShadow)); // right edge: shadow
+    EXPECT_EQ(shot.Pixel(50, 60), ColorToRGB(clBtnShadow)); // bottom edge
+    EXPECT_EQ(shot.Pixel(109, 20), ColorToRGB(clBtnShadow)); // top-right corner belongs to the shadow
     EXPECT_EQ(shot.Pixel(12, 22), clNavy);
     const TRect text = InkBox(shot, clWhite, Rect(11, 21, 109, 60));
     EXPECT_LE(std::abs((text.Left - 10) - (110 - text.Right)), 2);
@@ -113,10 +115,11 @@ TEST_F(Screenshot, NativeControlsShowTheirState) {
     int changed = 0;
     for (int y = 10; y < 27; ++y)
         for (int x = 10; x < 23; ++x) changed += before.Pixel(x, y) != after.Pixel(x, y);
-    EXPECT_GT(changed, 4);   // the tick
+    EXPECT_GT(changed, 4); // the tick
     EXPECT_EQ(after.Pixel(11 + 49, 45), ColorToRGB(clHighlight));
     EXPECT_NE(after.Pixel(11 + 51, 45), ColorToRGB(clHighlight));
-    EXPECT_TRUE(headless::SaveScreenshot(*form, (std::filesystem::path(::testing::TempDir()) / "toolkit-native.png").string()));
+    EXPECT_TRUE(
+        headless::SaveScreenshot(*form, (std::filesystem::path(::testing::TempDir()) / "toolkit-native.png").string()));
 }
 
 TEST_F(Screenshot, TypingGoesIntoTheFocusedEdit) {

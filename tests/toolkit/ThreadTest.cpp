@@ -54,7 +54,7 @@ TEST(Thread, CreatedSuspendedItWaitsForResume) {
 
 TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
     Counter thread(true, 1000);
-    thread.Suspend();   // suspended twice
+    thread.Suspend(); // suspended twice
     thread.Resume();
     EXPECT_TRUE(thread.Suspended());
     thread.Resume();
@@ -66,7 +66,7 @@ TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
         CheckSynchronize();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    EXPECT_LE(thread.ranOn.size(), parked + 1);   // at most the call that was already queued
+    EXPECT_LE(thread.ranOn.size(), parked + 1); // at most the call that was already queued
     thread.Terminate();
     thread.Resume();
     thread.WaitFor();
@@ -88,7 +88,7 @@ TEST(Thread, CreatedRunningOnAnotherThreadItStartsOnlyOnceConstructed) {
     };
     Late* thread = nullptr;
     std::thread([&thread] { thread = new Late; }).join();
-    thread->WaitFor();   // serves the start on this, the GUI thread
+    thread->WaitFor(); // serves the start on this, the GUI thread
     EXPECT_TRUE(thread->sawConstructed);
     delete thread;
 }
@@ -104,7 +104,7 @@ TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
     };
     auto* thread = new Idle;
     thread->Suspend();
-    delete thread;   // resumes, asks it to end, waits
+    delete thread; // resumes, asks it to end, waits
     EXPECT_FALSE(ran);
 }
 

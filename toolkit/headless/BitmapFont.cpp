@@ -116,8 +116,8 @@ constexpr Glyph kGlyphs[] = {
 // Characters without a design of their own show as a box.
 constexpr Glyph kUnknown = {'\0', "#### #..# #..# #..# #..# #..# ####"};
 
-constexpr int kBaseLine = 13;    // the design line height
-constexpr int kTopMargin = 3;    // blank rows above the cap line
+constexpr int kBaseLine = 13; // the design line height
+constexpr int kTopMargin = 3; // blank rows above the cap line
 
 const Glyph& GlyphOf(unsigned char c) {
     static const Glyph* table[256] = {};
@@ -129,7 +129,9 @@ const Glyph& GlyphOf(unsigned char c) {
     return table[c] ? *table[c] : kUnknown;
 }
 
-int DesignWidth(const Glyph& g) { return int(std::strcspn(g.Rows, " ")); }
+int DesignWidth(const Glyph& g) {
+    return int(std::strcspn(g.Rows, " "));
+}
 
 // Whether the design has ink at (column, row).
 bool Ink(const Glyph& g, int column, int row) {
@@ -144,8 +146,10 @@ bool Ink(const Glyph& g, int column, int row) {
 Metrics MetricsOf(const TFont& font) {
     Metrics m;
     const int height = font.Height();
-    if (height < 0) m.LineHeight = int(std::lround(-height * 13.0 / 11.0));
-    else if (height > 0) m.LineHeight = height;
+    if (height < 0)
+        m.LineHeight = int(std::lround(-height * 13.0 / 11.0));
+    else if (height > 0)
+        m.LineHeight = height;
     if (m.LineHeight < 1) m.LineHeight = 1;
     m.Scale = m.LineHeight / double(kBaseLine);
     m.Bold = (font.Style() & fsBold) != 0;

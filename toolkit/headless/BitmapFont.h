@@ -14,9 +14,9 @@ namespace bitmapfont {
 
 struct Metrics {
     int LineHeight = 13;
-    double Scale = 1.0;       // line height / 13
+    double Scale = 1.0; // line height / 13
     bool Bold = false;
-    int UnderlineRow = 11;    // row of the line, from the line's top
+    int UnderlineRow = 11; // row of the line, from the line's top
     int StrikeOutRow = 7;
 };
 

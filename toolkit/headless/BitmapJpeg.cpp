@@ -13,7 +13,9 @@ struct ErrorTrap {
     std::jmp_buf Jump;
 };
 
-[[noreturn]] void Fail(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->Jump, 1); }
+[[noreturn]] void Fail(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->Jump, 1);
+}
 
 void Quiet(j_common_ptr) {}
 

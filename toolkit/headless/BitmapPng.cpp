@@ -68,7 +68,7 @@ bool headless::SaveToPng(const TBitmap& bitmap, const std::string& hostPath) {
     std::vector<unsigned char> raw;
     raw.reserve(std::size_t(height) * (std::size_t(width) * 3 + 1));
     for (int y = 0; y < height; ++y) {
-        raw.push_back(0);   // no filter
+        raw.push_back(0); // no filter
         for (int x = 0; x < width; ++x) {
             const TColor c = bitmap.Pixel(x, y);
             raw.push_back(GetRValue(c));
@@ -79,7 +79,7 @@ bool headless::SaveToPng(const TBitmap& bitmap, const std::string& hostPath) {
     std::vector<unsigned char> header;
     PutU32(header, std::uint32_t(width));
     PutU32(header, std::uint32_t(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});   // 8 bits, RGB, deflate, no filter choice, no interlace
+    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter choice, no interlace
     std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutChunk(file, "IHDR", header);
     PutChunk(file, "IDAT", StoredZlib(raw));

@@ -6,8 +6,8 @@
 #include "toolkit/Backend.h"
 #include "toolkit/Classes.h"
 #include "toolkit/Forms.h"
-#include "toolkit/headless/RasterCanvas.h"
 #include "toolkit/headless/HeadlessState.h"
+#include "toolkit/headless/RasterCanvas.h"
 
 namespace headless {
 
@@ -50,7 +50,7 @@ bool RunDueTimers() {
         if (now >= when) due.push_back(timer);
     for (TTimer* timer : due) {
         auto found = state.TimerDue.find(timer);
-        if (found == state.TimerDue.end()) continue;   // destroyed or stopped by an earlier handler
+        if (found == state.TimerDue.end()) continue; // destroyed or stopped by an earlier handler
         found->second = now + timer->Interval() / kMillisecondsPerDay;
         timer->Fire();
         ran = true;
@@ -65,7 +65,9 @@ bool RunQueuedInput() {
     return !queued.empty();
 }
 
-bool Terminated() { return TheState().QuitRequested || (Application && Application->Terminated()); }
+bool Terminated() {
+    return TheState().QuitRequested || (Application && Application->Terminated());
+}
 
 } // namespace
 
@@ -82,13 +84,21 @@ namespace backend {
 
 using headless::TheState;
 
-std::unique_ptr<TControlPeer> CreatePeer(TWinControl&) { return std::make_unique<headless::Peer>(); }
+std::unique_ptr<TControlPeer> CreatePeer(TWinControl&) {
+    return std::make_unique<headless::Peer>();
+}
 
-std::unique_ptr<TCanvas> CreateDirectCanvas(TGraphicControl&) { return std::make_unique<headless::ScratchCanvas>(); }
+std::unique_ptr<TCanvas> CreateDirectCanvas(TGraphicControl&) {
+    return std::make_unique<headless::ScratchCanvas>();
+}
 
-std::unique_ptr<TCanvas> CreateBitmapCanvas(TBitmap& bitmap) { return std::make_unique<RasterCanvas>(bitmap); }
+std::unique_ptr<TCanvas> CreateBitmapCanvas(TBitmap& bitmap) {
+    return std::make_unique<RasterCanvas>(bitmap);
+}
 
-std::unique_ptr<TCanvas> CreateMeasuringCanvas() { return std::make_unique<headless::ScratchCanvas>(); }
+std::unique_ptr<TCanvas> CreateMeasuringCanvas() {
+    return std::make_unique<headless::ScratchCanvas>();
+}
 
 // The classic Windows scheme.
 TColor SystemColor(int index) {
@@ -96,17 +106,24 @@ TColor SystemColor(int index) {
     case 0: return RGBColor(0xC8, 0xC8, 0xC8);
     case 1: return RGBColor(0x00, 0x80, 0x80);
     case 5: return clWhite;
-    case 6: case 8: case 18: return clBlack;
+    case 6:
+    case 8:
+    case 18: return clBlack;
     case 13: return RGBColor(0x0A, 0x24, 0x6A);
-    case 14: case 20: return clWhite;
-    case 15: case 22: return RGBColor(0xD4, 0xD0, 0xC8);
-    case 16: case 17: return RGBColor(0x80, 0x80, 0x80);
+    case 14:
+    case 20: return clWhite;
+    case 15:
+    case 22: return RGBColor(0xD4, 0xD0, 0xC8);
+    case 16:
+    case 17: return RGBColor(0x80, 0x80, 0x80);
     case 21: return RGBColor(0x40, 0x40, 0x40);
     default: return RGBColor(0xD4, 0xD0, 0xC8);
     }
 }
 
-TSize ScreenSize() { return {1024, 768}; }
+TSize ScreenSize() {
+    return {1024, 768};
+}
 
 TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint) {
     TPoint p = clientPoint;
@@ -120,26 +137,36 @@ TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint) {
     return p;
 }
 
-void SetCapture(TWinControl* window) { TheState().Captured = window; }
+void SetCapture(TWinControl* window) {
+    TheState().Captured = window;
+}
 
 void TimerChanged(TTimer& timer) {
     auto& timers = TheState().TimerDue;
-    if (timer.Enabled() && timer.Interval() > 0) timers[&timer] = platform::Now() + timer.Interval() / headless::kMillisecondsPerDay;
-    else timers.erase(&timer);
+    if (timer.Enabled() && timer.Interval() > 0)
+        timers[&timer] = platform::Now() + timer.Interval() / headless::kMillisecondsPerDay;
+    else
+        timers.erase(&timer);
 }
 
-void TimerDestroyed(TTimer& timer) { TheState().TimerDue.erase(&timer); }
+void TimerDestroyed(TTimer& timer) {
+    TheState().TimerDue.erase(&timer);
+}
 
 void PopupAt(TPopupMenu&, TPoint) {}
 
-void SetApplicationTitle(const std::string& title) { TheState().Title = title; }
+void SetApplicationTitle(const std::string& title) {
+    TheState().Title = title;
+}
 
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     TheState().Boxes.push_back({text, caption, flags});
     return idOK;
 }
 
-void ProcessMessages() { headless::RunOnce(); }
+void ProcessMessages() {
+    headless::RunOnce();
+}
 
 // Runs until terminated, or until nothing is left to do: no input, no synchronise call, no
 // enabled timer, or a clock that no longer advances while timers wait.
@@ -155,7 +182,9 @@ void RunMessageLoop() {
     }
 }
 
-void QuitMessageLoop() { TheState().QuitRequested = true; }
+void QuitMessageLoop() {
+    TheState().QuitRequested = true;
+}
 
 void WakeMainThread() {}
 

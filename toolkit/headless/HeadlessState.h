@@ -14,8 +14,8 @@ namespace headless {
 
 struct State {
     std::vector<RecordedBox> Boxes;
-    std::map<TTimer*, double> TimerDue;          // enabled timers and when they fire next (platform::Now())
-    std::vector<std::function<void()>> Queued;   // input posted for a later ProcessMessages
+    std::map<TTimer*, double> TimerDue; // enabled timers and when they fire next (platform::Now())
+    std::vector<std::function<void()>> Queued; // input posted for a later ProcessMessages
     TWinControl* Captured = nullptr;
     TWinControl* HoverWindow = nullptr;
     TControl* PressedNative = nullptr;

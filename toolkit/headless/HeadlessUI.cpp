@@ -4,22 +4,24 @@
 #include "toolkit/Dispatch.h"
 #include "toolkit/DispatchState.h"
 #include "toolkit/FileCtrl.h"
-#include "toolkit/headless/RasterCanvas.h"
 #include "toolkit/headless/HeadlessState.h"
+#include "toolkit/headless/RasterCanvas.h"
 
 namespace headless {
 namespace {
 
 // What a native control reports runs under the application's guard, as on Windows.
 void Guarded(const std::function<void()>& action) {
-    if (Application) Application->Guard(action);
-    else action();
+    if (Application)
+        Application->Guard(action);
+    else
+        action();
 }
 
 bool IsNative(const TWinControl& w) {
     return dynamic_cast<const TEdit*>(&w) || dynamic_cast<const TButtonControl*>(&w) ||
-           dynamic_cast<const TComboBox*>(&w) || dynamic_cast<const TDriveComboBox*>(&w) ||
-           dynamic_cast<const TDirectoryListBox*>(&w);
+        dynamic_cast<const TComboBox*>(&w) || dynamic_cast<const TDriveComboBox*>(&w) ||
+        dynamic_cast<const TDirectoryListBox*>(&w);
 }
 
 // The window under a point of the form and the point in its client coordinates: the deepest
@@ -66,8 +68,10 @@ int ListItemAt(const TDirectoryListBox& list, TPoint p) {
 // A release over the native control that the press began on.
 void NativeClick(TWinControl& window, TPoint p) {
     Guarded([&] {
-        if (auto* button = dynamic_cast<TButtonControl*>(&window)) button->ClickedByUser();
-        else if (auto* list = dynamic_cast<TDirectoryListBox*>(&window)) list->ItemSelectedByUser(ListItemAt(*list, p));
+        if (auto* button = dynamic_cast<TButtonControl*>(&window))
+            button->ClickedByUser();
+        else if (auto* list = dynamic_cast<TDirectoryListBox*>(&window))
+            list->ItemSelectedByUser(ListItemAt(*list, p));
     });
 }
 
@@ -123,11 +127,17 @@ TBitmap Screenshot(TForm& form) {
     return shot;
 }
 
-bool SaveScreenshot(TForm& form, const std::string& hostPath) { return SaveToPng(Screenshot(form), hostPath); }
+bool SaveScreenshot(TForm& form, const std::string& hostPath) {
+    return SaveToPng(Screenshot(form), hostPath);
+}
 
-const std::vector<RecordedBox>& MessageBoxes() { return TheState().Boxes; }
+const std::vector<RecordedBox>& MessageBoxes() {
+    return TheState().Boxes;
+}
 
-void ClearMessageBoxes() { TheState().Boxes.clear(); }
+void ClearMessageBoxes() {
+    TheState().Boxes.clear();
+}
 
 void MouseMove(TForm& form, int x, int y) {
     TPoint p{x, y};
@@ -136,7 +146,9 @@ void MouseMove(TForm& form, int x, int y) {
     if (!IsNative(window)) dispatch::MouseMove(window, 0, p.X, p.Y);
 }
 
-void MouseDown(TForm& form, int x, int y, TMouseButton button) { Press(form, x, y, button, false); }
+void MouseDown(TForm& form, int x, int y, TMouseButton button) {
+    Press(form, x, y, button, false);
+}
 
 void MouseUp(TForm& form, int x, int y, TMouseButton button) {
     TPoint p{x, y};
@@ -213,7 +225,7 @@ void PostClick(TForm& form, int x, int y) {
 }
 
 TRect ControlRectInForm(const TControl& control) {
-    if (!control.Parent()) return control.ClientRect();   // the form itself
+    if (!control.Parent()) return control.ClientRect(); // the form itself
     TRect r = control.BoundsRect();
     for (const TWinControl* p = control.Parent(); p && p->Parent(); p = p->Parent())
         r = {r.Left + p->Left(), r.Top + p->Top(), r.Right + p->Left(), r.Bottom + p->Top()};
@@ -241,6 +253,8 @@ ApplicationScope::~ApplicationScope() {
     Reset();
 }
 
-const std::string& ApplicationTitle() { return TheState().Title; }
+const std::string& ApplicationTitle() {
+    return TheState().Title;
+}
 
 } // namespace headless

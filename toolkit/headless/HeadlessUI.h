@@ -10,7 +10,7 @@
 
 namespace headless {
 
-void Reset();                                   // forgets boxes, queued input, capture, the pointer's window
+void Reset(); // forgets boxes, queued input, capture, the pointer's window
 
 // The form as it shows now (its client area), painted from the model.
 TBitmap Screenshot(TForm& form);
@@ -30,10 +30,10 @@ void ClearMessageBoxes();
 void MouseMove(TForm& form, int x, int y);
 void MouseDown(TForm& form, int x, int y, TMouseButton button = mbLeft);
 void MouseUp(TForm& form, int x, int y, TMouseButton button = mbLeft);
-void Click(TForm& form, int x, int y);          // move, press, release
+void Click(TForm& form, int x, int y); // move, press, release
 void DoubleClick(TForm& form, int x, int y);
-void KeyChar(TForm& form, char key, bool alt = false);  // to the focused control, or as an accelerator
-void Type(TForm& form, const std::string& text);        // into the focused edit, appended
+void KeyChar(TForm& form, char key, bool alt = false); // to the focused control, or as an accelerator
+void Type(TForm& form, const std::string& text); // into the focused edit, appended
 void SetEditText(TEdit& edit, const std::string& text); // select all and type over it
 void PickItem(TComboBox& combo, int index);
 void PickDrive(TDriveComboBox& combo, int index);
@@ -59,6 +59,6 @@ public:
     ApplicationScope& operator=(const ApplicationScope&) = delete;
 };
 
-const std::string& ApplicationTitle();          // as the task bar would show it
+const std::string& ApplicationTitle(); // as the task bar would show it
 
 } // namespace headless

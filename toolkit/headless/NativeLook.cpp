@@ -51,7 +51,7 @@ void CheckMark(TCanvas& canvas, int top, int size, bool checked) {
     Frame(canvas, Bounds(0, top, size, size), clWindow);
     if (!checked) return;
     canvas.Pen.Color = clWindowText;
-    for (int i = 0; i < 2; ++i) {   // a tick, two pixels thick
+    for (int i = 0; i < 2; ++i) { // a tick, two pixels thick
         canvas.MoveTo(3, top + 6 + i);
         canvas.LineTo(5, top + 8 + i);
         canvas.LineTo(10, top + 3 + i);
@@ -61,8 +61,10 @@ void CheckMark(TCanvas& canvas, int top, int size, bool checked) {
 void PaintButtonControl(TButtonControl& button, TCanvas& canvas, bool round) {
     Background(canvas, button);
     const int size = 13, top = (button.Height() - size) / 2;
-    if (round) RadioMark(canvas, top, size, button.Checked());
-    else CheckMark(canvas, top, size, button.Checked());
+    if (round)
+        RadioMark(canvas, top, size, button.Checked());
+    else
+        CheckMark(canvas, top, size, button.Checked());
     TextIn(canvas, button, button.Caption(), Rect(size + 4, 0, button.Width(), button.Height()), dtLeft);
 }
 
@@ -95,7 +97,7 @@ void PaintDirectoryList(TDirectoryListBox& list, TCanvas& canvas) {
         const int indent = 4 + list.ItemLevels()[i] * 8;
         canvas.Pen.Color = clBtnShadow;
         canvas.Brush.Style = bsClear;
-        canvas.Rectangle(indent, row.Top + 4, indent + 10, row.Bottom - 4);   // a folder
+        canvas.Rectangle(indent, row.Top + 4, indent + 10, row.Bottom - 4); // a folder
         TextIn(canvas, list, list.Items()[i], Rect(indent + 14, row.Top, row.Right, row.Bottom), dtNoPrefix,
                selected ? clHighlightText : clDefault);
     }
@@ -108,13 +110,20 @@ std::string ItemText(const std::vector<std::string>& items, int index) {
 } // namespace
 
 bool PaintNative(TWinControl& control, TCanvas& canvas) {
-    if (auto* edit = dynamic_cast<TEdit*>(&control)) PaintEdit(*edit, canvas);
-    else if (auto* check = dynamic_cast<TCheckBox*>(&control)) PaintButtonControl(*check, canvas, false);
-    else if (auto* radio = dynamic_cast<TRadioButton*>(&control)) PaintButtonControl(*radio, canvas, true);
-    else if (auto* combo = dynamic_cast<TComboBox*>(&control)) PaintDropDown(*combo, combo->Text(), canvas);
-    else if (auto* drives = dynamic_cast<TDriveComboBox*>(&control)) PaintDropDown(*drives, ItemText(drives->Items(), drives->ItemIndex()), canvas);
-    else if (auto* list = dynamic_cast<TDirectoryListBox*>(&control)) PaintDirectoryList(*list, canvas);
-    else return false;
+    if (auto* edit = dynamic_cast<TEdit*>(&control))
+        PaintEdit(*edit, canvas);
+    else if (auto* check = dynamic_cast<TCheckBox*>(&control))
+        PaintButtonControl(*check, canvas, false);
+    else if (auto* radio = dynamic_cast<TRadioButton*>(&control))
+        PaintButtonControl(*radio, canvas, true);
+    else if (auto* combo = dynamic_cast<TComboBox*>(&control))
+        PaintDropDown(*combo, combo->Text(), canvas);
+    else if (auto* drives = dynamic_cast<TDriveComboBox*>(&control))
+        PaintDropDown(*drives, ItemText(drives->Items(), drives->ItemIndex()), canvas);
+    else if (auto* list = dynamic_cast<TDirectoryListBox*>(&control))
+        PaintDirectoryList(*list, canvas);
+    else
+        return false;
     return true;
 }
 

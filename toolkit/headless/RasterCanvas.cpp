@@ -46,8 +46,14 @@ void RasterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
     while (x != x2 || y != y2) {
         Plot(x, y, color);
         const int twice = 2 * error;
-        if (twice >= dy) { error += dy; x += sx; }
-        if (twice <= dx) { error += dx; y += sy; }
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
     }
 }
 
@@ -72,7 +78,10 @@ void RasterCanvas::Shape(int x1, int y1, int x2, int y2, int w, int h) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const bool outline = Pen.Style != psClear;
-    if (!outline) { --x2; --y2; }
+    if (!outline) {
+        --x2;
+        --y2;
+    }
     const int width = x2 - x1, height = y2 - y1;
     if (width <= 0 || height <= 0) return;
     w = std::min(std::abs(w), width);
@@ -85,17 +94,23 @@ void RasterCanvas::Shape(int x1, int y1, int x2, int y2, int w, int h) {
     const TColor pen = ColorToRGB(Pen.Color), brush = ColorToRGB(Brush.Color);
     for (int row = 0; row < height; ++row) {
         for (int col = inset[row]; col < width - inset[row]; ++col) {
-            const bool edge = !inside(col - 1, row) || !inside(col + 1, row) || !inside(col, row - 1) ||
-                              !inside(col, row + 1);
-            if (outline && edge) Plot(x1 + col, y1 + row, pen);
-            else if (Brush.Style != bsClear) Plot(x1 + col, y1 + row, brush);
+            const bool edge =
+                !inside(col - 1, row) || !inside(col + 1, row) || !inside(col, row - 1) || !inside(col, row + 1);
+            if (outline && edge)
+                Plot(x1 + col, y1 + row, pen);
+            else if (Brush.Style != bsClear)
+                Plot(x1 + col, y1 + row, brush);
         }
     }
 }
 
-void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) { Shape(x1, y1, x2, y2, 0, 0); }
+void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    Shape(x1, y1, x2, y2, 0, 0);
+}
 
-void RasterCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) { Shape(x1, y1, x2, y2, w, h); }
+void RasterCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
+    Shape(x1, y1, x2, y2, w, h);
+}
 
 void RasterCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     const TColor key = bitmap.TransparentColor();
@@ -113,7 +128,8 @@ void RasterCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
     const TColor key = bitmap.TransparentColor();
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const TColor c = bitmap.Pixel(int(std::int64_t(x) * bitmap.Width() / w), int(std::int64_t(y) * bitmap.Height() / h));
+            const TColor c =
+                bitmap.Pixel(int(std::int64_t(x) * bitmap.Width() / w), int(std::int64_t(y) * bitmap.Height() / h));
             if (bitmap.Transparent && c == key) continue;
             Plot(rect.Left + x, rect.Top + y, c);
         }
@@ -153,15 +169,19 @@ int RasterCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned fl
     }
     int top = rect.Top;
     if (flags & dtSingleLine) {
-        if (flags & dtVCenter) top = rect.Top + (rect.Height() - height) / 2;
-        else if (flags & dtBottom) top = rect.Bottom - height;
+        if (flags & dtVCenter)
+            top = rect.Top + (rect.Height() - height) / 2;
+        else if (flags & dtBottom)
+            top = rect.Bottom - height;
     }
     const TRect clip = (flags & dtNoClip) ? Rect(-1000000, -1000000, 1000000, 1000000) : rect;
     const TColor color = ColorToRGB(Font.Color());
     for (const TextLine& line : lines) {
         int left = rect.Left;
-        if (flags & dtCenter) left = rect.Left + (rect.Width() - line.Width) / 2;
-        else if (flags & dtRight) left = rect.Right - line.Width;
+        if (flags & dtCenter)
+            left = rect.Left + (rect.Width() - line.Width) / 2;
+        else if (flags & dtRight)
+            left = rect.Right - line.Width;
         TextLineAt(line, left, top, color, clip);
         top += metrics.LineHeight;
     }

@@ -24,11 +24,11 @@ protected:
     void DrawLine(int x1, int y1, int x2, int y2) override;
 
 private:
-    void Plot(int x, int y, TColor color);          // canvas coordinates, clipped
+    void Plot(int x, int y, TColor color); // canvas coordinates, clipped
     void FillSpan(int y, int x1, int x2, TColor color);
     void Shape(int x1, int y1, int x2, int y2, int w, int h);
     void TextLineAt(const TextLine& line, int x, int y, TColor color, const TRect& clip);
-    TRect ClipInCanvas() const;                     // the clip, intersected with the surface
+    TRect ClipInCanvas() const; // the clip, intersected with the surface
 
     TBitmap& target_;
     TPoint origin_;

@@ -56,7 +56,7 @@ std::size_t TrimmedEnd(const std::string& s, std::size_t from, std::size_t to) {
 void BreakWords(const TextLine& paragraph, int lineWidth, const bitmapfont::Metrics& metrics,
                 std::vector<TextLine>& lines) {
     const std::string& s = paragraph.Text;
-    std::size_t lineStart = 0, lineEnd = 0;   // the line so far: [lineStart, lineEnd)
+    std::size_t lineStart = 0, lineEnd = 0; // the line so far: [lineStart, lineEnd)
     bool hasWord = false;
     std::size_t i = 0;
     while (i < s.size()) {
@@ -88,8 +88,10 @@ std::vector<TextLine> LayoutText(const std::string& text, unsigned flags, int li
         lines.push_back(WithoutLineBreaks(stripped));
     } else {
         for (const TextLine& paragraph : SplitParagraphs(stripped)) {
-            if (flags & dtWordBreak) BreakWords(paragraph, lineWidth, metrics, lines);
-            else lines.push_back(paragraph);
+            if (flags & dtWordBreak)
+                BreakWords(paragraph, lineWidth, metrics, lines);
+            else
+                lines.push_back(paragraph);
         }
     }
     for (TextLine& line : lines) line.Width = bitmapfont::TextWidth(metrics, line.Text);

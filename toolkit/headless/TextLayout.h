@@ -9,7 +9,7 @@
 
 struct TextLine {
     std::string Text;
-    std::vector<bool> Underlined;   // per character: the access key after an '&'
+    std::vector<bool> Underlined; // per character: the access key after an '&'
     int Width = 0;
 };
 

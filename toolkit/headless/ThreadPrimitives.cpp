@@ -12,7 +12,9 @@ namespace {
 const std::thread::id mainThread = std::this_thread::get_id();
 }
 
-bool OnMainThread() { return std::this_thread::get_id() == mainThread; }
+bool OnMainThread() {
+    return std::this_thread::get_id() == mainThread;
+}
 
 struct Monitor::State {
     std::mutex Mutex;
@@ -22,8 +24,12 @@ struct Monitor::State {
 Monitor::Monitor() : state_(std::make_unique<State>()) {}
 Monitor::~Monitor() = default;
 
-void Monitor::lock() { state_->Mutex.lock(); }
-void Monitor::unlock() { state_->Mutex.unlock(); }
+void Monitor::lock() {
+    state_->Mutex.lock();
+}
+void Monitor::unlock() {
+    state_->Mutex.unlock();
+}
 
 void Monitor::Wait() {
     std::unique_lock held(state_->Mutex, std::adopt_lock);
@@ -37,7 +43,9 @@ void Monitor::WaitFor(unsigned milliseconds) {
     held.release();
 }
 
-void Monitor::NotifyAll() { state_->Condition.notify_all(); }
+void Monitor::NotifyAll() {
+    state_->Condition.notify_all();
+}
 
 struct Thread::State {
     std::thread Handle;
@@ -62,6 +70,8 @@ void Thread::Detach() {
     state_.reset();
 }
 
-bool Thread::IsCurrent() const { return state_ && state_->Handle.get_id() == std::this_thread::get_id(); }
+bool Thread::IsCurrent() const {
+    return state_ && state_->Handle.get_id() == std::this_thread::get_id();
+}
 
 } // namespace threads

@@ -10,7 +10,7 @@
 
 namespace win32 {
 
-void TimerFired(UINT_PTR id);   // Timers.cpp
+void TimerFired(UINT_PTR id); // Timers.cpp
 
 namespace {
 
@@ -23,13 +23,9 @@ HWND MainFormWindow() {
 
 LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_TIMER:
-        Guarded([wParam] { TimerFired(wParam); });
-        return 0;
-    case WakeMessage:
-        Guarded([] { CheckSynchronize(); });
-        return 0;
-    case WM_CLOSE:   // "Close window" on the task-bar button
+    case WM_TIMER: Guarded([wParam] { TimerFired(wParam); }); return 0;
+    case WakeMessage: Guarded([] { CheckSynchronize(); }); return 0;
+    case WM_CLOSE: // "Close window" on the task-bar button
         Guarded([] {
             if (Application && Application->MainForm) Application->MainForm->Close();
         });
@@ -39,8 +35,7 @@ LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, 
         if (form && IsWindowVisible(form) && IsWindowEnabled(form)) SetFocus(form);
         return 0;
     }
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
@@ -53,8 +48,8 @@ HWND CreateApplicationWindow() {
     RegisterClassA(&windowClass);
     return CreateWindowExA(0, windowClass.lpszClassName, "",
                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                           nullptr, Instance(), nullptr);
+                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
+                           Instance(), nullptr);
 }
 
 } // namespace

@@ -45,7 +45,8 @@ IPicture* LoadPicture(const unsigned char* data, std::size_t size) {
 bool ReadPixels(IPicture* picture, int& width, int& height, std::vector<RGBQUAD>& pixels) {
     short type = PICTYPE_NONE;
     OLE_HANDLE handle = 0;
-    if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle))) return false;
+    if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle)))
+        return false;
     const HBITMAP bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
     BITMAP info{};
     if (!GetObject(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return false;

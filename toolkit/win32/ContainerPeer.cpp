@@ -42,7 +42,7 @@ void ContainerPeer::Create() {
 }
 
 ContainerPeer::~ContainerPeer() {
-    if (hwnd_) SetWindowLongPtrA(hwnd_, 0, 0);   // the window's last messages find no peer
+    if (hwnd_) SetWindowLongPtrA(hwnd_, 0, 0); // the window's last messages find no peer
 }
 
 // The peer is kept in the window's own bytes, which are read without a call to the window
@@ -64,7 +64,7 @@ LRESULT CALLBACK ContainerPeer::WindowProcedure(HWND window, UINT message, WPARA
     }
     try {
         return peer->Message(message, wParam, lParam);
-    } catch (...) {   // the model's calls are guarded; nothing may unwind through Windows
+    } catch (...) { // the model's calls are guarded; nothing may unwind through Windows
         return 0;
     }
 }
@@ -77,11 +77,8 @@ void ContainerPeer::Changed(TChange what) {
 LRESULT ContainerPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     if (MouseMessage(message, wParam, lParam)) return 0;
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;   // the paint covers everything
-    case WM_PAINT:
-        Paint();
-        return 0;
+    case WM_ERASEBKGND: return 1; // the paint covers everything
+    case WM_PAINT: Paint(); return 0;
     case WM_CAPTURECHANGED:
         if (CaptureTakenFrom(control_)) dispatch::MouseUp(control_, mbLeft, 0, -1, -1);
         return 0;
@@ -108,21 +105,18 @@ LRESULT ContainerPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             if (child->DrawItem(*item)) return TRUE;
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 bool ContainerPeer::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return false;   // spares the key-state call
+    if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return false; // spares the key-state call
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     const TShiftState shift = ShiftOf(wParam);
     switch (message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        dispatch::MouseDown(control_, mbLeft, shift, x, y, message == WM_LBUTTONDBLCLK);
-        return true;
+    case WM_LBUTTONDBLCLK: dispatch::MouseDown(control_, mbLeft, shift, x, y, message == WM_LBUTTONDBLCLK); return true;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
         dispatch::MouseDown(control_, mbRight, shift, x, y, message == WM_RBUTTONDBLCLK);
@@ -131,15 +125,9 @@ bool ContainerPeer::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDBLCLK:
         dispatch::MouseDown(control_, mbMiddle, shift, x, y, message == WM_MBUTTONDBLCLK);
         return true;
-    case WM_LBUTTONUP:
-        dispatch::MouseUp(control_, mbLeft, shift, x, y);
-        return true;
-    case WM_RBUTTONUP:
-        dispatch::MouseUp(control_, mbRight, shift, x, y);
-        return true;
-    case WM_MBUTTONUP:
-        dispatch::MouseUp(control_, mbMiddle, shift, x, y);
-        return true;
+    case WM_LBUTTONUP: dispatch::MouseUp(control_, mbLeft, shift, x, y); return true;
+    case WM_RBUTTONUP: dispatch::MouseUp(control_, mbRight, shift, x, y); return true;
+    case WM_MBUTTONUP: dispatch::MouseUp(control_, mbMiddle, shift, x, y); return true;
     case WM_MOUSEMOVE:
         if (!trackingLeave_) {
             TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
@@ -147,8 +135,7 @@ bool ContainerPeer::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         dispatch::MouseMove(control_, shift, x, y);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -169,8 +156,8 @@ void ContainerPeer::Paint() {
             canvas.SetViewport({0, 0}, dirtyRect);
             dispatch::PaintWindow(control_, canvas, dirtyRect);
         }
-        BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Get(),
-               dirty.left, dirty.top, SRCCOPY);
+        BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Get(), dirty.left,
+               dirty.top, SRCCOPY);
     }
     EndPaint(hwnd_, &paint);
 }

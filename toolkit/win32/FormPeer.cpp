@@ -28,18 +28,11 @@ FormPeer::FormPeer(TForm& form) : ContainerPeer(form), form_(form) {}
 DWORD FormPeer::Style() const {
     DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     switch (form_.BorderStyle) {
-    case bsNone:
-        return style | WS_POPUP;
-    case bsDialog:
-        style |= WS_POPUP | WS_CAPTION;
-        break;
+    case bsNone: return style | WS_POPUP;
+    case bsDialog: style |= WS_POPUP | WS_CAPTION; break;
     case bsSizeable:
-    case bsSizeToolWin:
-        style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
-        break;
-    default:
-        style |= WS_OVERLAPPED | WS_CAPTION;
-        break;
+    case bsSizeToolWin: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    default: style |= WS_OVERLAPPED | WS_CAPTION; break;
     }
     if (form_.BorderIcons & biSystemMenu) {
         style |= WS_SYSMENU;
@@ -94,7 +87,7 @@ void FormPeer::ShowOrHide() {
         shownBefore_ = true;
         ApplyBounds();
     }
-    ShowWindow(ApplicationWindow(), SW_SHOWNOACTIVATE);   // the task-bar button
+    ShowWindow(ApplicationWindow(), SW_SHOWNOACTIVATE); // the task-bar button
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
 }
@@ -110,9 +103,7 @@ void FormPeer::Changed(TChange what) {
 
 LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CLOSE:
-        Guarded([this] { form_.Close(); });
-        return 0;
+    case WM_CLOSE: Guarded([this] { form_.Close(); }); return 0;
     case WM_ACTIVATE:
         // Windows gives the focus to the form itself; bring back the control that had it.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -124,8 +115,7 @@ LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return ContainerPeer::Message(message, wParam, lParam);
 }

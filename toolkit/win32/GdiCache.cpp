@@ -13,10 +13,10 @@ HFONT FontHandle(const TFont& font) {
     auto found = fonts.find(key);
     if (found != fonts.end()) return found->second;
     const TFontStyles style = font.Style();
-    HFONT handle = CreateFontA(font.Height(), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL,
-                               (style & fsItalic) != 0, (style & fsUnderline) != 0, (style & fsStrikeOut) != 0,
-                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, font.Name().c_str());
+    HFONT handle =
+        CreateFontA(font.Height(), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) != 0,
+                    (style & fsUnderline) != 0, (style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.Name().c_str());
     if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts.emplace(key, handle);
     return handle;

@@ -133,7 +133,7 @@ void GdiCanvas::ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface)
     SetViewportOrgEx(dc, origin.X, origin.Y, nullptr);
     const TRect& c = clipOnSurface;
     GdiObject<HRGN> clip(CreateRectRgn(c.Left, c.Top, c.Right, c.Bottom));
-    SelectClipRgn(dc, clip.Get());   // the device context keeps a copy
+    SelectClipRgn(dc, clip.Get()); // the device context keeps a copy
 }
 
 namespace {
@@ -173,7 +173,7 @@ void GdiCanvas::Blit(const TRect& target, const TBitmap& bitmap) {
     MemoryDC source(dc);
     SelectedObject selected(source.Get(), dib.Get());
     const int w = bitmap.Width(), h = bitmap.Height();
-    if (bitmap.Transparent) {   // gdi32's own export: msimg32 is no KnownDLL, so it is not imported
+    if (bitmap.Transparent) { // gdi32's own export: msimg32 is no KnownDLL, so it is not imported
         GdiTransparentBlt(dc, target.Left, target.Top, target.Width(), target.Height(), source.Get(), 0, 0, w, h,
                           ToColorRef(bitmap.TransparentColor()));
     } else if (target.Width() == w && target.Height() == h) {
@@ -231,7 +231,7 @@ HDC DirectCanvas::Acquire(bool measuring) {
     HWND surface = Surface();
     if (!surface || !control_.Showing()) {
         acquiredFrom_ = nullptr;
-        return measuring ? ScreenMeasuringDC() : nullptr;   // measures as the window would
+        return measuring ? ScreenMeasuringDC() : nullptr; // measures as the window would
     }
     acquiredFrom_ = surface;
     HDC dc = GetDC(surface);

@@ -26,7 +26,10 @@ protected:
     void DrawLine(int x1, int y1, int x2, int y2) override;
 
     // The device context for one call; nullptr draws nothing. Measuring needs no window.
-    virtual HDC Acquire(bool measuring) { (void)measuring; return dc_; }
+    virtual HDC Acquire(bool measuring) {
+        (void)measuring;
+        return dc_;
+    }
     virtual void Release(HDC) {}
     static void ApplyViewport(HDC dc, TPoint origin, const TRect& clipOnSurface);
 

@@ -1,10 +1,10 @@
-#include "toolkit/win32/NativePeers.h"
 #include "toolkit/win32/GdiHandles.h"
+#include "toolkit/win32/NativePeers.h"
 
 namespace win32 {
 
 namespace {
-constexpr int DropDownHeight = 200;   // room for the opened list below the field
+constexpr int DropDownHeight = 200; // room for the opened list below the field
 constexpr int LevelIndent = 10;
 constexpr int FolderWidth = 16;
 } // namespace
@@ -45,29 +45,26 @@ int ComboPeer::ClosedHeight() const {
 void ComboPeer::Fill() {
     Applying applying(*this);
     SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : Items()) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const std::string& item : Items())
+        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(ItemIndex()), 0);
 }
 
 void ComboPeer::Changed(TChange what) {
     if (!hwnd_) return;
     switch (what) {
-    case TChange::Items:
-        Fill();
-        break;
+    case TChange::Items: Fill(); break;
     case TChange::ItemIndex:
     case TChange::Text: {
         Applying applying(*this);
         SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(ItemIndex()), 0);
         break;
     }
-    case TChange::Font:   // a new font sizes the selection field anew
+    case TChange::Font: // a new font sizes the selection field anew
         NativePeer::Changed(what);
         FitSelectionField();
         break;
-    default:
-        NativePeer::Changed(what);
-        break;
+    default: NativePeer::Changed(what); break;
     }
 }
 
@@ -105,17 +102,13 @@ void DirectoryListPeer::Fill() {
 void DirectoryListPeer::Changed(TChange what) {
     if (!hwnd_) return;
     switch (what) {
-    case TChange::Items:
-        Fill();
-        break;
+    case TChange::Items: Fill(); break;
     case TChange::ItemIndex: {
         Applying applying(*this);
         SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(list_.ItemIndex()), 0);
         break;
     }
-    default:
-        NativePeer::Changed(what);
-        break;
+    default: NativePeer::Changed(what); break;
     }
 }
 

@@ -61,7 +61,7 @@ void backend::ProcessMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam));   // left for the outer loop
+            PostQuitMessage(int(msg.wParam)); // left for the outer loop
             break;
         }
         win32::HandleMessage(msg);

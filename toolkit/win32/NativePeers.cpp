@@ -48,8 +48,7 @@ LRESULT CALLBACK NativePeer::SubclassProcedure(HWND window, UINT message, WPARAM
         RemoveWindowSubclass(window, SubclassProcedure, 0);
         peer->WindowDestroyed();
         break;
-    default:
-        break;
+    default: break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

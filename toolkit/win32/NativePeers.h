@@ -20,11 +20,14 @@ public:
 
 protected:
     void CreateNative(const char* className, DWORD style, DWORD exStyle);
-    virtual bool KeyDown(WPARAM key) { (void)key; return false; }   // true: taken
+    virtual bool KeyDown(WPARAM key) {
+        (void)key;
+        return false;
+    } // true: taken
 
 private:
-    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                              DWORD_PTR data);
 };
 
 class StaticTextPeer : public NativePeer {
@@ -88,7 +91,7 @@ protected:
 
 private:
     void Fill();
-    void FitSelectionField();   // the closed box as high as the model asks
+    void FitSelectionField(); // the closed box as high as the model asks
     int ClosedHeight() const;
 };
 

@@ -13,24 +13,56 @@
 // A GUI program has no console for the message of the default terminate handler: it ends
 // the program at once.
 namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
+void __verbose_terminate_handler() {
+    std::abort();
+}
 } // namespace __gnu_cxx
 
 // All of the library's raising helpers, so that its own definitions are never linked beside these.
 namespace std {
-void __throw_bad_alloc() { throw bad_alloc(); }
-void __throw_bad_array_new_length() { throw bad_array_new_length(); }
-void __throw_bad_cast() { throw bad_cast(); }
-void __throw_bad_typeid() { throw bad_typeid(); }
-void __throw_bad_exception() { throw bad_exception(); }
-void __throw_logic_error(const char* what) { throw Exception(what); }
-void __throw_domain_error(const char* what) { throw Exception(what); }
-void __throw_invalid_argument(const char* what) { throw Exception(what); }
-void __throw_length_error(const char* what) { throw Exception(what); }
-void __throw_out_of_range(const char* what) { throw Exception(what); }
-void __throw_out_of_range_fmt(const char* format, ...) { throw Exception(format); }
-void __throw_runtime_error(const char* what) { throw Exception(what); }
-void __throw_range_error(const char* what) { throw Exception(what); }
-void __throw_overflow_error(const char* what) { throw Exception(what); }
-void __throw_underflow_error(const char* what) { throw Exception(what); }
+void __throw_bad_alloc() {
+    throw bad_alloc();
+}
+void __throw_bad_array_new_length() {
+    throw bad_array_new_length();
+}
+void __throw_bad_cast() {
+    throw bad_cast();
+}
+void __throw_bad_typeid() {
+    throw bad_typeid();
+}
+void __throw_bad_exception() {
+    throw bad_exception();
+}
+void __throw_logic_error(const char* what) {
+    throw Exception(what);
+}
+void __throw_domain_error(const char* what) {
+    throw Exception(what);
+}
+void __throw_invalid_argument(const char* what) {
+    throw Exception(what);
+}
+void __throw_length_error(const char* what) {
+    throw Exception(what);
+}
+void __throw_out_of_range(const char* what) {
+    throw Exception(what);
+}
+void __throw_out_of_range_fmt(const char* format, ...) {
+    throw Exception(format);
+}
+void __throw_runtime_error(const char* what) {
+    throw Exception(what);
+}
+void __throw_range_error(const char* what) {
+    throw Exception(what);
+}
+void __throw_overflow_error(const char* what) {
+    throw Exception(what);
+}
+void __throw_underflow_error(const char* what) {
+    throw Exception(what);
+}
 } // namespace std

@@ -36,7 +36,7 @@ TPoint backend::ClientToScreen(const TWinControl& control, TPoint clientPoint) {
 }
 
 namespace {
-const TWinControl* modelCapture = nullptr;   // where the model last put the capture
+const TWinControl* modelCapture = nullptr; // where the model last put the capture
 }
 
 bool win32::CaptureTakenFrom(const TWinControl& window) {

@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-
 #ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
 #define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
 #endif

@@ -26,7 +26,9 @@ unsigned __stdcall Entry(void* call) {
 
 } // namespace
 
-bool OnMainThread() { return GetCurrentThreadId() == mainThread; }
+bool OnMainThread() {
+    return GetCurrentThreadId() == mainThread;
+}
 
 struct Monitor::State {
     SRWLOCK Lock = SRWLOCK_INIT;
@@ -36,15 +38,23 @@ struct Monitor::State {
 Monitor::Monitor() : state_(std::make_unique<State>()) {}
 Monitor::~Monitor() = default;
 
-void Monitor::lock() { AcquireSRWLockExclusive(&state_->Lock); }
-void Monitor::unlock() { ReleaseSRWLockExclusive(&state_->Lock); }
-void Monitor::Wait() { WaitFor(INFINITE); }
+void Monitor::lock() {
+    AcquireSRWLockExclusive(&state_->Lock);
+}
+void Monitor::unlock() {
+    ReleaseSRWLockExclusive(&state_->Lock);
+}
+void Monitor::Wait() {
+    WaitFor(INFINITE);
+}
 
 void Monitor::WaitFor(unsigned milliseconds) {
     SleepConditionVariableSRW(&state_->Condition, &state_->Lock, milliseconds, 0);
 }
 
-void Monitor::NotifyAll() { WakeAllConditionVariable(&state_->Condition); }
+void Monitor::NotifyAll() {
+    WakeAllConditionVariable(&state_->Condition);
+}
 
 struct Thread::State {
     HANDLE Handle;
@@ -77,6 +87,8 @@ void Thread::Detach() {
     state_.reset();
 }
 
-bool Thread::IsCurrent() const { return state_ && state_->Id == GetCurrentThreadId(); }
+bool Thread::IsCurrent() const {
+    return state_ && state_->Id == GetCurrentThreadId();
+}
 
 } // namespace threads

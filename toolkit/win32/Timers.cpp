@@ -39,7 +39,7 @@ void TimerFired(UINT_PTR id) {
         KillTimer(ApplicationWindow(), id);
         return;
     }
-    found->second->Fire();   // runs its handler under the guard
+    found->second->Fire(); // runs its handler under the guard
 }
 
 } // namespace win32

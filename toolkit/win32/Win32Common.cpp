@@ -19,10 +19,8 @@ void Guarded(const std::function<void()>& call) noexcept {
         // Not one of ours (e.g. out of memory): still shown, never thrown through Windows.
         try {
             if (Application) Application->HandleException(Exception(error.what()));
-        } catch (...) {
-        }
-    } catch (...) {
-    }
+        } catch (...) {}
+    } catch (...) {}
 }
 
 COLORREF ToColorRef(TColor color) {

@@ -10,7 +10,7 @@ const char* const PeerProperty = "Pictoro.Peer";
 
 WindowPeer::~WindowPeer() {
     if (!hwnd_) return;
-    RemovePropA(hwnd_, PeerProperty);   // nothing reaches this peer any more
+    RemovePropA(hwnd_, PeerProperty); // nothing reaches this peer any more
     DestroyWindow(hwnd_);
 }
 
@@ -31,15 +31,16 @@ void WindowPeer::Attach(HWND window) {
 HWND WindowPeer::ParentHandle() const {
     TWinControl* parent = control_.Parent();
     if (parent && parent->Peer()) return reinterpret_cast<HWND>(parent->Peer()->Handle());
-    return ApplicationWindow();   // parked until the control gets a parent with a window
+    return ApplicationWindow(); // parked until the control gets a parent with a window
 }
 
 void WindowPeer::CreateChild(const char* className, DWORD style, DWORD exStyle, void* createParam) {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
-    HWND window = CreateWindowExA(exStyle, className, control_.Text().c_str(), style, control_.Left(), control_.Top(),
-                                  control_.Width(), control_.Height(), ParentHandle(), nullptr, Instance(), createParam);
+    HWND window =
+        CreateWindowExA(exStyle, className, control_.Text().c_str(), style, control_.Left(), control_.Top(),
+                        control_.Width(), control_.Height(), ParentHandle(), nullptr, Instance(), createParam);
     if (!window) throw Exception("Error creating window");
     if (!hwnd_) Attach(window);
     ApplyFont();
@@ -58,25 +59,15 @@ void WindowPeer::Changed(TChange what) {
     if (!hwnd_) return;
     Applying applying(*this);
     switch (what) {
-    case TChange::Bounds:
-        ApplyBounds();
-        break;
-    case TChange::Visible:
-        ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
-        break;
-    case TChange::Enabled:
-        EnableWindow(hwnd_, control_.Enabled());
-        break;
-    case TChange::Text:
-        SetWindowTextA(hwnd_, control_.Text().c_str());
-        break;
+    case TChange::Bounds: ApplyBounds(); break;
+    case TChange::Visible: ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+    case TChange::Enabled: EnableWindow(hwnd_, control_.Enabled()); break;
+    case TChange::Text: SetWindowTextA(hwnd_, control_.Text().c_str()); break;
     case TChange::Font:
         ApplyFont();
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;
-    case TChange::Color:
-        InvalidateRect(hwnd_, nullptr, TRUE);
-        break;
+    case TChange::Color: InvalidateRect(hwnd_, nullptr, TRUE); break;
     case TChange::Parent:
         SetParent(hwnd_, ParentHandle());
         ApplyBounds();
@@ -84,8 +75,7 @@ void WindowPeer::Changed(TChange what) {
     case TChange::Focus:
         if (GetFocus() != hwnd_) SetFocus(hwnd_);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

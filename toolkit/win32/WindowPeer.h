@@ -27,9 +27,12 @@ public:
     // Sent to the parent, handled by the child's peer.
     virtual void Command(WORD notification) { (void)notification; }
     virtual HBRUSH ControlColor(HDC dc);
-    virtual bool DrawItem(const DRAWITEMSTRUCT& item) { (void)item; return false; }
+    virtual bool DrawItem(const DRAWITEMSTRUCT& item) {
+        (void)item;
+        return false;
+    }
 
-    void WindowDestroyed();   // at WM_NCDESTROY: the window is gone
+    void WindowDestroyed(); // at WM_NCDESTROY: the window is gone
 
 protected:
     // Creates a child window of the parent's window with the model's state applied.
@@ -46,6 +49,7 @@ protected:
     public:
         explicit Applying(WindowPeer& peer) : peer_(peer), before_(peer.applying_) { peer_.applying_ = true; }
         ~Applying() { peer_.applying_ = before_; }
+
     private:
         WindowPeer& peer_;
         bool before_;
@@ -66,7 +70,7 @@ public:
 
     static const char* ClassName();
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int PeerBytes = sizeof(ContainerPeer*);   // the window bytes of classes using WindowProcedure
+    static constexpr int PeerBytes = sizeof(ContainerPeer*); // the window bytes of classes using WindowProcedure
 
 protected:
     virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
@@ -92,7 +96,7 @@ private:
     struct Placement {
         int x, y, width, height;
     };
-    Placement Placed() const;   // where the window goes: its outer bounds
+    Placement Placed() const; // where the window goes: its outer bounds
     DWORD Style() const;
     DWORD ExStyle() const;
     void ShowOrHide();

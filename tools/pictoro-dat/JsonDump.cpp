@@ -7,8 +7,7 @@
 namespace {
 
 // A JSON string of printable ASCII; bytes of 128 and above are taken as Latin-1.
-std::string JsonString(const std::string& text)
-{
+std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         const auto b = static_cast<std::uint8_t>(c);
@@ -26,8 +25,7 @@ std::string JsonString(const std::string& text)
     return out + "\"";
 }
 
-std::string JsonNumber(double value)
-{
+std::string JsonNumber(double value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
@@ -36,8 +34,7 @@ std::string JsonNumber(double value)
 class TJsonObject {
 public:
     TJsonObject(std::ostream& out, const std::string& indent) : out_(out), indent_(indent) { out_ << "{"; }
-    void Field(const std::string& name, const std::string& jsonValue)
-    {
+    void Field(const std::string& name, const std::string& jsonValue) {
         out_ << (first_ ? "\n" : ",\n") << indent_ << "  " << JsonString(name) << ": " << jsonValue;
         first_ = false;
     }
@@ -52,8 +49,7 @@ private:
     bool first_ = true;
 };
 
-std::string Header(const TDataFileContent& c)
-{
+std::string Header(const TDataFileContent& c) {
     std::ostringstream out;
     TJsonObject header(out, "  ");
     header.Text("downloadDir", c.DownloadDir);
@@ -64,8 +60,7 @@ std::string Header(const TDataFileContent& c)
     return out.str();
 }
 
-std::string Performance(const TDataFileContent& c)
-{
+std::string Performance(const TDataFileContent& c) {
     std::ostringstream out;
     TJsonObject performance(out, "  ");
     performance.Integer("threads", c.Threads);
@@ -74,8 +69,7 @@ std::string Performance(const TDataFileContent& c)
     return out.str();
 }
 
-std::string RemoteSettings(const TDataFileContent& c)
-{
+std::string RemoteSettings(const TDataFileContent& c) {
     std::ostringstream out;
     TJsonObject fields(out, "  ");
     fields.Text("remSetPath1", c.RemSetPath1);
@@ -92,19 +86,17 @@ std::string RemoteSettings(const TDataFileContent& c)
     return out.str();
 }
 
-std::string Settings(const TDataFileContent& c)
-{
+std::string Settings(const TDataFileContent& c) {
     std::string out = "[";
     for (std::size_t i = 0; i < c.Settings.size(); ++i)
         out += (i ? ",\n    {\"name\": " : "\n    {\"name\": ") + JsonString(c.Settings[i].first) +
-               ", \"value\": " + JsonString(c.Settings[i].second) + "}";
+            ", \"value\": " + JsonString(c.Settings[i].second) + "}";
     return out + (c.Settings.empty() ? "]" : "\n  ]");
 }
 
 } // namespace
 
-void WriteJson(std::ostream& out, const TDataFileContent& content)
-{
+void WriteJson(std::ostream& out, const TDataFileContent& content) {
     TJsonObject file(out, "");
     file.Integer("formatVersion", content.FormatVersion);
     file.Integer("keySeedLength", static_cast<long long>(content.KeySeedLength));

@@ -38,19 +38,16 @@ struct UsageError {
 
 // One line on the error output; file names, command-line text and bytes quoted from a file
 // show every byte outside printable ASCII as \xNN.
-void Complain(const std::string& message)
-{
+void Complain(const std::string& message) {
     std::cerr << "pictoro-dat: " << EscapedForMessage(message) << "\n";
 }
 
-int Fail(const std::string& file, const std::string& message)
-{
+int Fail(const std::string& file, const std::string& message) {
     Complain(file + ": " + message);
     return ExitFailed;
 }
 
-int Dump(const std::string& file)
-{
+int Dump(const std::string& file) {
     try {
         WriteJson(std::cout, ReadDataFile(WindowsPathFor(file)));
         return ExitAccepted;
@@ -61,8 +58,7 @@ int Dump(const std::string& file)
     }
 }
 
-int Version(const std::string& file)
-{
+int Version(const std::string& file) {
     std::uint8_t version = 0;
     try {
         version = ReadFormatVersion(WindowsPathFor(file));
@@ -79,8 +75,7 @@ int Version(const std::string& file)
     return accepted ? ExitAccepted : ExitRefused;
 }
 
-int ConnectionKindFrom(const std::string& text)
-{
+int ConnectionKindFrom(const std::string& text) {
     int kind = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), kind);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())
@@ -88,15 +83,13 @@ int ConnectionKindFrom(const std::string& text)
     return kind;
 }
 
-int Init(const std::vector<std::string>& arguments)
-{
+int Init(const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> options;
     std::string file;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--install-dir" || argument == "--download-dir" || argument == "--connection") {
-            if (i + 1 == arguments.size())
-                throw UsageError{argument + " needs a value"};
+            if (i + 1 == arguments.size()) throw UsageError{argument + " needs a value"};
             options[argument] = arguments[++i];
         } else if (argument.rfind("--", 0) == 0 || !file.empty()) {
             throw UsageError{"unexpected argument \"" + argument + "\""};
@@ -105,15 +98,13 @@ int Init(const std::vector<std::string>& arguments)
         }
     }
     for (const char* option : {"--install-dir", "--download-dir", "--connection"})
-        if (!options.count(option))
-            throw UsageError{std::string("init needs ") + option};
-    if (file.empty())
-        throw UsageError{"init needs the FILE to write"};
+        if (!options.count(option)) throw UsageError{std::string("init needs ") + option};
+    if (file.empty()) throw UsageError{"init needs the FILE to write"};
 
     TWizardChoices choices;
     choices.InstallDir = options["--install-dir"];
     if (choices.InstallDir.empty() || choices.InstallDir.back() != '\\')
-        choices.InstallDir += '\\';   // the installer's directory always ends in a backslash
+        choices.InstallDir += '\\'; // the installer's directory always ends in a backslash
     choices.DownloadDir = options["--download-dir"];
     choices.ConnectionKind = ConnectionKindFrom(options["--connection"]);
     try {
@@ -124,25 +115,19 @@ int Init(const std::vector<std::string>& arguments)
     }
 }
 
-int Run(const std::vector<std::string>& arguments)
-{
-    if (arguments.empty())
-        throw UsageError{"no command given"};
+int Run(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) throw UsageError{"no command given"};
     const std::string& command = arguments[0];
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    if (command == "init")
-        return Init(rest);
-    if (command != "dump" && command != "version")
-        throw UsageError{"unknown command \"" + command + "\""};
-    if (rest.size() != 1)
-        throw UsageError{command + " needs exactly one FILE"};
+    if (command == "init") return Init(rest);
+    if (command != "dump" && command != "version") throw UsageError{"unknown command \"" + command + "\""};
+    if (rest.size() != 1) throw UsageError{command + " needs exactly one FILE"};
     return command == "dump" ? Dump(rest[0]) : Version(rest[0]);
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     MapHostRoot();
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
