@@ -1,8 +1,7 @@
 #include "platform/Platform.h"
 #include "shell/LbButtons.h"
 
-TLbButtonThread::TLbButtonThread(std::function<void(TObject* Sender)> OnStep)
-    : TThread(true), OnStep(std::move(OnStep)) {
+TLbButtonThread::TLbButtonThread(std::function<void(TObject* Sender)> OnStep) : OnStep(std::move(OnStep)) {
     FreeOnTerminate = true;
 }
 

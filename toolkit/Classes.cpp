@@ -1,11 +1,9 @@
 // Worker threads and the queue of calls they synchronise onto the GUI thread.
 #include "toolkit/Classes.h"
 
-#include <algorithm>
 #include <deque>
 #include <exception>
 #include <mutex>
-#include <vector>
 
 #include "toolkit/Backend.h"
 
@@ -17,54 +15,46 @@ struct SyncRequest {
     std::exception_ptr Error;
 };
 
-threads::Monitor syncMonitor; // signalled when a request is queued or served, or a thread ended
-std::deque<SyncRequest*> syncQueue;
-std::vector<TThread*> pendingStarts; // created running: start once construction is over
+// The queued synchronise calls and their monitor, signalled when a call is queued or served or
+// a thread ended. Never destroyed: a thread may still wait on it while the program ends.
+struct SyncState {
+    threads::Monitor Monitor;
+    std::deque<SyncRequest*> Queue;
+};
+
+SyncState& Sync() {
+    static SyncState* const state = new SyncState;
+    return *state;
+}
 
 } // namespace
 
 bool CheckSynchronize() {
     if (!threads::OnMainThread()) return false;
+    SyncState& sync = Sync();
     std::deque<SyncRequest*> pending;
-    std::vector<TThread*> starts;
     {
-        std::lock_guard lock(syncMonitor);
-        pending.swap(syncQueue);
-        starts.swap(pendingStarts);
+        std::lock_guard lock(sync.Monitor);
+        pending.swap(sync.Queue);
     }
-    for (TThread* thread : starts) thread->Resume();
     for (SyncRequest* request : pending) {
         try {
             (*request->Method)();
         } catch (...) {
             request->Error = std::current_exception();
         }
-        std::lock_guard lock(syncMonitor);
+        std::lock_guard lock(sync.Monitor);
         request->Done = true;
     }
-    if (!pending.empty()) syncMonitor.NotifyAll();
+    if (!pending.empty()) sync.Monitor.NotifyAll();
     return !pending.empty();
 }
 
-// A thread created running may not call Execute before the derived class is constructed, so
-// it starts at the GUI thread's next CheckSynchronize (the message loop, ProcessMessages or
-// WaitFor), whichever thread created it.
-TThread::TThread(bool createSuspended) : suspendCount_(1) {
-    if (!createSuspended) {
-        {
-            std::lock_guard lock(syncMonitor);
-            pendingStarts.push_back(this);
-        }
-        if (!threads::OnMainThread()) backend::WakeMainThread();
-    }
+TThread::TThread() : suspendCount_(1) {
     thread_.Start([](void* self) { static_cast<TThread*>(self)->Run(); }, this);
 }
 
 TThread::~TThread() {
-    {
-        std::lock_guard lock(syncMonitor);
-        pendingStarts.erase(std::remove(pendingStarts.begin(), pendingStarts.end(), this), pendingStarts.end());
-    }
     Terminate();
     if (thread_.IsCurrent()) {
         thread_.Detach();
@@ -97,10 +87,11 @@ bool TThread::Suspended() const {
 // Synchronize can run to its end.
 void TThread::WaitFor() {
     if (threads::OnMainThread()) {
+        SyncState& sync = Sync();
         while (!finished_) {
             CheckSynchronize();
-            std::lock_guard lock(syncMonitor);
-            if (!finished_ && syncQueue.empty()) syncMonitor.WaitFor(10);
+            std::lock_guard lock(sync.Monitor);
+            if (!finished_ && sync.Queue.empty()) sync.Monitor.WaitFor(10);
         }
     }
     thread_.Join();
@@ -111,16 +102,17 @@ void TThread::Synchronize(const std::function<void()>& method) {
         method();
         return;
     }
+    SyncState& sync = Sync();
     SyncRequest request{&method, false, nullptr};
     {
-        std::lock_guard lock(syncMonitor);
-        syncQueue.push_back(&request);
+        std::lock_guard lock(sync.Monitor);
+        sync.Queue.push_back(&request);
     }
-    syncMonitor.NotifyAll();
+    sync.Monitor.NotifyAll();
     backend::WakeMainThread();
     {
-        std::lock_guard lock(syncMonitor);
-        while (!request.Done) syncMonitor.Wait();
+        std::lock_guard lock(sync.Monitor);
+        while (!request.Done) sync.Monitor.Wait();
     }
     if (request.Error) std::rethrow_exception(request.Error);
     WaitWhileSuspended();
@@ -141,10 +133,11 @@ void TThread::Run() {
         }
     }
     const bool freeSelf = FreeOnTerminate;
+    SyncState& sync = Sync();
     {
-        std::lock_guard lock(syncMonitor);
+        std::lock_guard lock(sync.Monitor);
         finished_ = true;
     }
-    syncMonitor.NotifyAll();
+    sync.Monitor.NotifyAll();
     if (freeSelf) delete this;
 }

@@ -3,18 +3,19 @@
 
 #include <atomic>
 #include <functional>
+#include <utility>
 
 #include "toolkit/Controls.h"
 #include "toolkit/ThreadPrimitives.h"
 
-// A worker thread. Suspension is counted and takes effect at the thread's next safe point
-// (before Execute starts, and after each Synchronize returns). WaitFor on the GUI thread
-// keeps running queued synchronise calls, so a thread blocked in Synchronize can finish.
-// A thread created running starts at the GUI thread's next CheckSynchronize, once its
-// derived class is constructed.
+// A worker thread, created suspended: Resume lets it run, StartThread makes one running. So
+// Execute never runs before the derived class is built. Suspension is counted and takes effect
+// at the thread's next safe point (before Execute starts, and after each Synchronize returns).
+// WaitFor on the GUI thread keeps running queued synchronise calls, so a thread blocked in
+// Synchronize can finish.
 class TThread : public TObject {
 public:
-    explicit TThread(bool createSuspended);
+    TThread();
     ~TThread() override; // terminates and waits
 
     void Resume(); // lowers the suspend count
@@ -40,6 +41,14 @@ private:
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
 };
+
+// Makes a thread of class T and lets it run once it is wholly built.
+template <typename T, typename... Args>
+T* StartThread(Args&&... args) {
+    T* thread = new T(std::forward<Args>(args)...);
+    thread->Resume();
+    return thread;
+}
 
 // Runs the synchronise calls that threads queued; true if any ran. The message loop and
 // ProcessMessages call it.

@@ -200,7 +200,7 @@ e2e_probe() {
 e2e_folder() {
   [ -n "${E2E_FOLDERS:-}" ] || E2E_FOLDERS=$(e2e_probe folders) || e2e_fail "the probe cannot read the folders"
   local path
-  path=$(awk -F'\t' -v name="$1" '$1 == name { print $2; exit }' <<<"$E2E_FOLDERS")
+  path=$(name=$1 awk -F'\t' '$1 == ENVIRON["name"] { print $2; exit }' <<<"$E2E_FOLDERS")
   [ -n "$path" ] || e2e_fail "the probe gives no folder $1"
   printf '%s\n' "$path"
 }
@@ -229,9 +229,10 @@ e2e_wait_gone() {
 # HWND PARENT CLASS ID VISIBLE X Y W H TEXT (tab-separated, positions in its client area).
 e2e_children() { e2e_probe children "$E2E_HWND"; }
 
-# The line of the first visible child whose text is TEXT.
+# The line of the first visible child whose text is TEXT. The text reaches awk through the
+# environment, which keeps its backslashes (-v would read them as escapes).
 e2e_child_with_text() {
-  e2e_children | awk -F'\t' -v text="$1" '$5 == 1 && $10 == text { print; exit }'
+  e2e_children | text=$1 awk -F'\t' '$5 == 1 && $10 == ENVIRON["text"] { print; exit }'
 }
 
 # The items of a list or combo box by its handle.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The installed-copy search over disks that hold what a search must step past: a Pictoro.Dat
-# that is a folder, one of 0 bytes, one of 4 GiB (sparse), a file and a folder of mode 000, a
-# path longer than 260 characters, a folder named outside the ANSI code page, and a symbolic
-# link back up (Wine shows a host link as a reparse point). The search ends, and the upgrade
-# start page lists exactly the copies an ANSI program can reach, each once, in the order of
-# their data files' paths.
+# that is a folder, one of 0 bytes, one of 4 GiB (sparse), a path longer than 260 characters,
+# a folder named outside the ANSI code page, and a symbolic link back up (Wine shows a host
+# link as a reparse point). The search ends, and the upgrade start page lists exactly the
+# copies an ANSI program can reach, each once, in the order of their data files' paths.
+# Unreadable files and folders are left to the headless tests' injected faults: Wine runs as
+# root here, which reads whatever a mode says.
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/lib.sh"
@@ -26,11 +27,6 @@ mkdir -p "$c/Empty" && : >"$c/Empty/Pictoro.Dat"
 data_file "$c/Huge" 001
 truncate -s 4G "$c/Huge/Pictoro.Dat"
 data_file "$c/Newer" 003
-# Root reads and lists whatever its mode says, and so does Wine running as root.
-data_file "$c/Locked" 000
-chmod 000 "$c/Locked/Pictoro.Dat"
-data_file "$c/Unlisted/Inner" 000
-chmod 000 "$c/Unlisted"
 # The copy two levels down is reachable; the one below 260 characters is not.
 long="$c/Long"
 for level in $(seq 1 25); do long="$long/a-folder-$level"; done
@@ -64,16 +60,13 @@ combo=$(e2e_children | awk -F'\t' 'tolower($3) == "combobox" && $5 == 1 { print 
 [ -n "$combo" ] || e2e_fail "no drop-down list on the upgrade start page"
 expected='C:\Good\
 C:\Huge\
-C:\Locked\
 C:\Long\a-folder-1\a-folder-2\
 C:\Loop\Below\
 C:\Loop\
-C:\Unlisted\Inner\
 D:\Pictoro\'
 e2e_expect_eq "listed directories" "$expected" "$(e2e_items "$combo")"
 
 e2e_click $EXIT_X $BAR_Y
 e2e_wait_exit 20
-chmod 755 "$c/Unlisted"
 rm -rf "$drive_d"
 e2e_log "hostile disks: the search ends and lists the reachable copies, each once"

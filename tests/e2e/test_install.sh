@@ -182,14 +182,15 @@ install_into_typed_directory() {
   expect_refusal 'Cannot install Pictoro in C:\Old Pictoro\^Mbecause it already exists there. You can:^M- Delete it or uninstall it first, ^M- Go back and choose upgrade instead of install.' "$t-4-exists"
   type_directory 'C:\Apps\My Pictoro'
   next_page $NEXT_X "Choose download directory" "$t-5-download"
-  type_directory 'C:\Pics'
+  type_directory 'C:\Pics\new'
+  [ -n "$(e2e_child_with_text 'C:\Pics\new')" ] || e2e_fail "no visible control with the text C:\Pics\new"
   next_page $NEXT_X "Select your internet-connection" "$t-6-connection"
   e2e_click_control "I &don't know"
   next_page $NEXT_X "Ready to install" "$t-7-go"
   bar_click $WIDE_X
   e2e_wait_page "Installation of Pictoro ready"
   e2e_screenshot "$t-9-ready"
-  expect_installation 'C:\Apps\My Pictoro\' 'C:\Pics' 5 no
+  expect_installation 'C:\Apps\My Pictoro\' 'C:\Pics\new' 5 no
   expect_start 'C:\Apps\My Pictoro\'
 }
 

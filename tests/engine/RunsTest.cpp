@@ -21,6 +21,14 @@ const std::string Programs = "C:\\Users\\Ann\\Start Menu\\Programs";
 const std::string StartMenuFolder = Programs + "\\Pictoro";
 const std::string Desktop = "C:\\Users\\Ann\\Desktop";
 
+// The progress positions, from the payload's size alone: the executable's blocks (the closing
+// call one past its end), then shares of the run's maximum, the payload plus a thirtieth.
+constexpr std::uint32_t AfterExecutable = PayloadSize + 1;
+constexpr std::uint32_t Maximum = PayloadSize + PayloadSize / 30;
+constexpr std::uint32_t Share(int percent) {
+    return std::uint32_t((std::uint64_t(Maximum) * percent + 50) / 100);
+}
+
 class RunsTest : public VirtualDriveTest {
 protected:
     void SetUp() override {
@@ -43,7 +51,6 @@ protected:
 } // namespace
 
 TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber) {
-    EXPECT_EQ(PercentOf(2578670, 99), 2552883u);
     EXPECT_EQ(PercentOf(50, 99), 50u); // 49.5
     EXPECT_EQ(PercentOf(150, 99), 148u); // 148.5
     EXPECT_EQ(PercentOf(10, 99), 10u); // 9.9
@@ -51,12 +58,13 @@ TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber) {
 }
 
 TEST_F(RunsTest, InstallationReportsEveryBlockThenTheSharesOfTheLaterSteps) {
-    EXPECT_EQ(InstallRunMaximum, 2578670u);
+    EXPECT_EQ(InstallRunMaximum, Maximum);
     std::vector<std::uint32_t> positions = Install();
-    ASSERT_EQ(positions.size(), 2438u + 4u);
-    EXPECT_EQ(positions.front(), 1024u);
-    EXPECT_EQ(std::vector<std::uint32_t>(positions.end() - 5, positions.end()),
-              (std::vector<std::uint32_t>{2495489, 2475523, 2527097, 2552883, 2552883}));
+    const std::size_t blocks = PayloadSize / PayloadBlockSize + 1;
+    ASSERT_EQ(positions.size(), blocks + 4u);
+    for (std::size_t i = 0; i + 1 < blocks; ++i) ASSERT_EQ(positions[i], (i + 1) * PayloadBlockSize) << i;
+    EXPECT_EQ(std::vector<std::uint32_t>(positions.begin() + blocks - 1, positions.end()),
+              (std::vector<std::uint32_t>{AfterExecutable, Share(96), Share(98), Share(99), Share(99)}));
 }
 
 TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile) {
@@ -91,7 +99,7 @@ TEST_F(RunsTest, InstallationWritesTheExecutableLinksAndDataFile) {
 TEST_F(RunsTest, RefusedStartMenuFolderSkipsItsLinksOnly) {
     vw::SetSpecialFolder(platform::CsidlPrograms, Programs, std::int32_t(0x80070005));
     std::vector<std::uint32_t> positions = Install();
-    EXPECT_EQ(positions.back(), 2552883u);
+    EXPECT_EQ(positions.back(), Share(99));
     EXPECT_FALSE(Exists(StartMenuFolder));
     EXPECT_TRUE(Exists(Desktop + "\\Pictoro.Lnk"));
     EXPECT_TRUE(Exists(Installed + "Pictoro.Dat"));
@@ -103,7 +111,7 @@ TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile) {
     EXPECT_THROW(RunInstallation({{Installed, "C:\\Images\\", 4}, false, 0},
                                  [&](std::uint32_t position) { positions.push_back(position); }),
                  EOleSysError);
-    EXPECT_EQ(positions.back(), 2495489u);
+    EXPECT_EQ(positions.back(), AfterExecutable);
     EXPECT_TRUE(ExecutableIsTheImage(Installed + "Pictoro.Exe"));
     EXPECT_FALSE(Exists(Installed + "Pictoro.Dat"));
 }
@@ -111,10 +119,10 @@ TEST_F(RunsTest, FailingLinkObjectStopsTheInstallationBeforeTheDataFile) {
 TEST_F(RunsTest, UpgradeCreatesAMissingDirectoryAndReportsTheMaximumOnceMore) {
     std::vector<std::uint32_t> positions;
     RunUpgrade("D:\\Apps\\Pictoro\\", [&](std::uint32_t position) { positions.push_back(position); });
-    ASSERT_EQ(positions.size(), 2438u + 1u);
+    ASSERT_EQ(positions.size(), PayloadSize / PayloadBlockSize + 2);
     EXPECT_EQ(std::vector<std::uint32_t>(positions.end() - 2, positions.end()),
-              (std::vector<std::uint32_t>{2495489, 2495488}));
-    EXPECT_EQ(UpgradeRunMaximum, 2495488u);
+              (std::vector<std::uint32_t>{AfterExecutable, PayloadSize}));
+    EXPECT_EQ(UpgradeRunMaximum, std::uint32_t(PayloadSize));
     EXPECT_TRUE(ExecutableIsTheImage("D:\\Apps\\Pictoro\\Pictoro.Exe"));
     EXPECT_EQ(ListDir("D:\\Apps\\Pictoro"), (std::vector<std::string>{"Pictoro.Exe"}));
 }

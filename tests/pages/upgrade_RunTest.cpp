@@ -128,7 +128,7 @@ TEST_F(UpgradeRun, TheLabelRisesByWholePercentsToOneHundredThenShowsOneHundredOn
     PickAndUpgrade(1);
     recorder.SetEnabled(false);
     ASSERT_EQ(CurrentPageName(), PageName::PNLUpgradeReady);
-    EXPECT_EQ(RunPage().ProgressBar1->Max(), 2495488);
+    EXPECT_EQ(RunPage().ProgressBar1->Max(), PayloadSize);
 
     std::vector<std::string> captions;
     std::vector<ProgressSample> lastBlock;
@@ -143,7 +143,7 @@ TEST_F(UpgradeRun, TheLabelRisesByWholePercentsToOneHundredThenShowsOneHundredOn
     ASSERT_EQ(lastBlock.size(), 2u);
     for (const ProgressSample& s : lastBlock) {
         EXPECT_EQ(s.Caption, "100% complete");
-        EXPECT_EQ(s.Position, 2495488);
+        EXPECT_EQ(s.Position, PayloadSize);
     }
 }
 

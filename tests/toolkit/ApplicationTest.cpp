@@ -2,9 +2,12 @@
 // and timers.
 #include <gtest/gtest.h>
 
+#include <cstdarg>
+
 #include "platform/Platform.h"
 #include "platform/headless/VirtualWindows.h"
 #include "toolkit/Forms.h"
+#include "toolkit/LibraryMessage.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
@@ -19,6 +22,23 @@ TEST(FullStop, AppendedWhenTheLastCharacterSortsAfterTheFullStop) {
     EXPECT_EQ(WithFullStop("C:\\Pictoro\\"), "C:\\Pictoro\\.");
     EXPECT_EQ(WithFullStop("caf\xE9"), "caf\xE9."); // character codes above 127 count as high
     EXPECT_EQ(WithFullStop(""), "");
+}
+
+std::string Misuse(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = LibraryMessage(format, args);
+    va_end(args);
+    return text;
+}
+
+// The library's range errors come as a format; the box shows them filled in.
+TEST(LibraryMessage, FillsInTheLibrarysConversions) {
+    EXPECT_EQ(Misuse("%s: __pos (which is %zu) > this->size() (which is %zu)", "basic_string::substr", std::size_t(12),
+                     std::size_t(0)),
+              "basic_string::substr: __pos (which is 12) > this->size() (which is 0)");
+    EXPECT_EQ(Misuse("at %zu of %zu, 100%%", std::size_t(4294967295u), std::size_t(7)), "at 4294967295 of 7, 100%");
+    EXPECT_EQ(Misuse("odd %d and a lone %"), "odd %d and a lone %");
 }
 
 class App : public ::testing::Test {

@@ -1,20 +1,25 @@
 // Threads: synchronise calls served while the GUI thread waits, counted suspension.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <memory>
 #include <thread>
 #include <vector>
 
 #include "toolkit/Classes.h"
 #include "toolkit/Forms.h"
+#include "toolkit/ThreadPrimitives.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
 
 class Counter : public TThread {
 public:
-    explicit Counter(bool suspended, int steps = 3) : TThread(suspended), steps_(steps) {}
+    explicit Counter(int steps = 3) : steps_(steps) {}
     ~Counter() override {
         Terminate();
         while (Suspended()) Resume();
@@ -36,14 +41,14 @@ private:
 };
 
 TEST(Thread, WaitForServesTheSynchroniseCallsOfAThreadBlockedInThem) {
-    Counter thread(false);
-    thread.WaitFor();
-    ASSERT_EQ(thread.ranOn.size(), 3u);
-    for (auto id : thread.ranOn) EXPECT_EQ(id, std::this_thread::get_id());
+    const std::unique_ptr<Counter> thread(StartThread<Counter>());
+    thread->WaitFor();
+    ASSERT_EQ(thread->ranOn.size(), 3u);
+    for (auto id : thread->ranOn) EXPECT_EQ(id, std::this_thread::get_id());
 }
 
 TEST(Thread, CreatedSuspendedItWaitsForResume) {
-    Counter thread(true);
+    Counter thread;
     EXPECT_TRUE(thread.Suspended());
     for (int i = 0; i < 20; ++i) CheckSynchronize();
     EXPECT_EQ(thread.executed, 0);
@@ -53,7 +58,7 @@ TEST(Thread, CreatedSuspendedItWaitsForResume) {
 }
 
 TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
-    Counter thread(true, 1000);
+    Counter thread(1000);
     thread.Suspend(); // suspended twice
     thread.Resume();
     EXPECT_TRUE(thread.Suspended());
@@ -73,32 +78,66 @@ TEST(Thread, SuspensionIsCountedAndTakesEffectAfterASynchroniseCall) {
     EXPECT_LT(thread.ranOn.size(), 1000u);
 }
 
-TEST(Thread, CreatedRunningOnAnotherThreadItStartsOnlyOnceConstructed) {
+// A thread knows itself from its first line on: its handle is in place before it runs.
+TEST(Thread, AThreadIsCurrentFromItsFirstLine) {
+    struct Probe {
+        threads::Thread thread;
+        std::atomic<bool> knewItself{false};
+    };
+    for (int i = 0; i < 200; ++i) {
+        Probe probe;
+        probe.thread.Start(
+            [](void* p) {
+                auto* self = static_cast<Probe*>(p);
+                self->knewItself = self->thread.IsCurrent();
+            },
+            &probe);
+        probe.thread.Join();
+        ASSERT_TRUE(probe.knewItself) << "run " << i;
+    }
+}
+
+// The GUI thread keeps serving synchronise calls while another thread builds a running one.
+TEST(Thread, ARunningThreadStartsOnlyOnceWhollyBuilt) {
     class Late : public TThread {
     public:
-        Late() : TThread(false) {
+        Late() {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             constructed = true;
         }
-        bool constructed = false;
+        std::atomic<bool> constructed{false};
         std::atomic<bool> sawConstructed{false};
 
     protected:
-        void Execute() override { sawConstructed = constructed; }
+        void Execute() override { sawConstructed = constructed.load(); }
     };
-    Late* thread = nullptr;
-    std::thread([&thread] { thread = new Late; }).join();
-    thread->WaitFor(); // serves the start on this, the GUI thread
-    EXPECT_TRUE(thread->sawConstructed);
-    delete thread;
+    std::atomic<Late*> thread{nullptr};
+    std::thread maker([&thread] { thread = StartThread<Late>(); });
+    while (!thread) CheckSynchronize();
+    maker.join();
+    thread.load()->WaitFor();
+    EXPECT_TRUE(thread.load()->sawConstructed);
+    delete thread.load();
+}
+
+// A thread that waits on the synchronise queue at the program's end must not find its lock and
+// condition destroyed under it: the end neither hangs nor crashes.
+TEST(ThreadDeathTest, TheProgramEndsWhileAThreadWaitsInASynchroniseCall) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            alarm(10);
+            StartThread<Counter>(1); // its synchronise call is never served
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::exit(7);
+        },
+        testing::ExitedWithCode(7), "");
 }
 
 TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
     static std::atomic<bool> ran{false};
     class Idle : public TThread {
     public:
-        Idle() : TThread(true) {}
-
     protected:
         void Execute() override { ran = true; }
     };
@@ -111,7 +150,6 @@ TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
 TEST(Thread, SynchronizeOnTheGuiThreadRunsAtOnce) {
     class Direct : public TThread {
     public:
-        Direct() : TThread(true) {}
         void Call() {
             Synchronize([this] { called = true; });
         }
@@ -127,7 +165,6 @@ TEST(Thread, SynchronizeOnTheGuiThreadRunsAtOnce) {
 TEST(Thread, ExceptionInASynchronisedCallReachesTheThread) {
     class Thrower : public TThread {
     public:
-        Thrower() : TThread(false) {}
         ~Thrower() override { WaitFor(); }
         std::atomic<bool> caught{false};
 
@@ -139,16 +176,17 @@ TEST(Thread, ExceptionInASynchronisedCallReachesTheThread) {
                 caught = true;
             }
         }
-    } thread;
-    thread.WaitFor();
-    EXPECT_TRUE(thread.caught);
+    };
+    const std::unique_ptr<Thrower> thread(StartThread<Thrower>());
+    thread->WaitFor();
+    EXPECT_TRUE(thread->caught);
 }
 
 TEST(Thread, ProcessMessagesServesSynchroniseCalls) {
     headless::ApplicationScope app;
-    Counter thread(false, 1);
-    while (thread.ranOn.empty()) Application->ProcessMessages();
-    EXPECT_EQ(thread.ranOn[0], std::this_thread::get_id());
+    const std::unique_ptr<Counter> thread(StartThread<Counter>(1));
+    while (thread->ranOn.empty()) Application->ProcessMessages();
+    EXPECT_EQ(thread->ranOn[0], std::this_thread::get_id());
 }
 
 } // namespace

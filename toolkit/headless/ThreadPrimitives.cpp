@@ -4,7 +4,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
+
+#include "platform/Exceptions.h"
 
 namespace threads {
 
@@ -49,14 +52,26 @@ void Monitor::NotifyAll() {
 
 struct Thread::State {
     std::thread Handle;
+    std::mutex Started; // held until Handle is in place
 };
 
 Thread::Thread() = default;
 Thread::~Thread() = default;
 
+// The new thread waits for the handle to be in place, as a Windows thread created suspended does.
 void Thread::Start(void (*run)(void*), void* context) {
-    state_ = std::make_unique<State>();
-    state_->Handle = std::thread(run, context);
+    auto state = std::make_unique<State>();
+    State* const started = state.get();
+    std::unique_lock gate(state->Started);
+    try {
+        state->Handle = std::thread([=] {
+            { std::lock_guard wait(started->Started); }
+            run(context);
+        });
+    } catch (const std::system_error&) {
+        throw Exception("Thread creation error");
+    }
+    state_ = std::move(state);
 }
 
 void Thread::Join() {

@@ -3,12 +3,14 @@
 // and std::logic_error and its kin, which hold a copy-on-write string with all of its own
 // string code (some 20 KB together). The errors behind them are misuses (an index or a length
 // out of range) that the default handler shows by their text, as it would the library's.
+#include <cstdarg>
 #include <cstdlib>
 #include <exception>
 #include <new>
 #include <typeinfo>
 
 #include "platform/Exceptions.h"
+#include "toolkit/LibraryMessage.h"
 
 // A GUI program has no console for the message of the default terminate handler: it ends
 // the program at once.
@@ -51,7 +53,11 @@ void __throw_out_of_range(const char* what) {
     throw Exception(what);
 }
 void __throw_out_of_range_fmt(const char* format, ...) {
-    throw Exception(format);
+    va_list args;
+    va_start(args, format);
+    const std::string text = LibraryMessage(format, args);
+    va_end(args);
+    throw Exception(text);
 }
 void __throw_runtime_error(const char* what) {
     throw Exception(what);
