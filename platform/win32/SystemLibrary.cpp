@@ -2,14 +2,33 @@
 
 namespace platform {
 
-FARPROC SystemProcedure(const char* library, const char* name) {
+namespace {
+
+// Where the loader can search the system folder alone (Windows 8 on, and Windows 7 with its
+// 2011 loader update, which brought SetDefaultDllDirectories), it does so for the DLL and for
+// everything the DLL imports in turn.
+bool SearchSystemFolderOnly() {
+    static const bool supported =
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories") != nullptr;
+    return supported;
+}
+
+// Older systems: the DLL by its full path; its own imports are then looked for in its folder
+// first.
+HMODULE LoadByFullPath(const char* library) {
     char path[MAX_PATH];
     const UINT length = GetSystemDirectoryA(path, MAX_PATH);
     if (length == 0 || length + 1 + UINT(lstrlenA(library)) >= MAX_PATH) return nullptr;
     path[length] = '\\';
     lstrcpyA(path + length + 1, library);
-    // The DLL's own imports are looked for in its folder first.
-    HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+} // namespace
+
+FARPROC SystemProcedure(const char* library, const char* name) {
+    HMODULE module = SearchSystemFolderOnly() ? LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
+                                              : LoadByFullPath(library);
     return module ? GetProcAddress(module, name) : nullptr;
 }
 

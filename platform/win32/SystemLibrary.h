@@ -1,6 +1,6 @@
 // Functions of system DLLs that the program does not import, so that loading those DLLs does
-// not hold up the start: a DLL is loaded by its full path in the system directory when one of
-// its functions is first asked for, and stays loaded.
+// not hold up the start: a DLL is loaded from the system folder when one of its functions is
+// first asked for, and stays loaded.
 #pragma once
 
 #include <windows.h>

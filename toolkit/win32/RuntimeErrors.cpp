@@ -12,8 +12,9 @@
 #include "platform/Exceptions.h"
 #include "toolkit/LibraryMessage.h"
 
-// A GUI program has no console for the message of the default terminate handler: it ends
-// the program at once.
+// The default terminate handler writes its message to a console, which a GUI program lacks. An
+// exception that nothing catches, or a throw from a destructor, ends the program here at
+// once: abort, exit code 3, no message, no clean-up.
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
     std::abort();
