@@ -36,6 +36,10 @@ std::string GetCurrentDir() {
     return State().CurrentDir;
 }
 
+std::string GetTempDir() {
+    return State().TempDir;
+}
+
 namespace {
 
 // The drive letter of a root written "C:\" (or "C:"), or 0.

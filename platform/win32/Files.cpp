@@ -102,4 +102,10 @@ std::string GetCurrentDir() {
     return directory;
 }
 
+std::string GetTempDir() {
+    char directory[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof directory, directory);
+    return length > 0 && length < sizeof directory ? std::string(directory, length) : std::string();
+}
+
 } // namespace platform

@@ -1,0 +1,111 @@
+#include "shell/SilentInstall.h"
+
+#include "engine/InstallRun.h"
+#include "pages/DirectoryRules.h"
+#include "platform/Platform.h"
+#include "platform/Strings.h"
+#include "shell/CommandLine.h"
+#include "shell/SilentLog.h"
+#include "toolkit/Forms.h"
+
+namespace {
+
+const char* ResultText(TSilentExitCode code) {
+    switch (code) {
+    case SilentInstalled: return "installed";
+    case SilentNotUnderstood: return "command line not understood, nothing installed";
+    case SilentRefused: return "refused, nothing written";
+    case SilentFailed: return "installation failed";
+    }
+    return "";
+}
+
+TSilentLog& Begin(TSilentLog& log, const std::string& CommandLine) {
+    log.Line("Install Pictoro 1.7: silent installation");
+    log.Line("Command line: " + CommandLine);
+    return log;
+}
+
+TSilentExitCode Fail(TSilentLog& log, const std::string& message, TSilentExitCode code) {
+    log.Line("Error: " + WithFullStop(message)); // as the box of the wizard reads
+    return code;
+}
+
+int Finish(TSilentLog& log, TSilentExitCode code) {
+    log.Line(std::string("Result: ") + ResultText(code) + ", exit code " + std::to_string(int(code)));
+    return code;
+}
+
+// The given directories, or the directory pages' first proposals, checked by the pages'
+// rules in the pages' order; a refusal raises the pages' exception.
+TInstallSettings CheckedSettings(const TSilentOptions& options) {
+    const std::string installDir = WithTrailingBackslash(
+        CheckedDirectory(options.InstallDir.value_or(ProposeDirectory(InstallListStart(0), InstallFolderWord))));
+    RefuseExistingInstallation(installDir);
+    const std::string downloadDir =
+        CheckedDirectory(options.DownloadDir.value_or(ProposeDirectory(DownloadListStart, DownloadFolderWord)));
+    return {{installDir, downloadDir, options.ConnectionKind}, options.DesktopShortcut, 0};
+}
+
+void LogChoices(TSilentLog& log, const TInstallSettings& settings) {
+    log.Line("Installation directory = " + settings.Choices.InstallDir);
+    log.Line("Download directory = " + settings.Choices.DownloadDir);
+    log.Line("Connection kind = " + std::to_string(settings.Choices.ConnectionKind));
+    log.Line(std::string("Create shortcut on desktop = ") + (settings.DesktopShortcut ? "Yes" : "No"));
+}
+
+void LogStep(TSilentLog& log, TInstallStep step, const std::string& path) {
+    switch (step) {
+    case TInstallStep::DirectoryCreated: log.Line("Directory created: " + path); break;
+    case TInstallStep::ApplicationWritten: log.Line("Written: " + path); break;
+    case TInstallStep::LinkSaved:
+        log.Line((platform::FileExists(path) ? "Link written: " : "Link not written (the shell refused it): ") + path);
+        break;
+    case TInstallStep::DataFileWritten: log.Line("Written: " + path); break;
+    }
+}
+
+// Runs a stage: SilentInstalled, or the exit code for its failure once its exception is logged.
+template <typename Stage>
+TSilentExitCode Attempt(TSilentLog& log, TSilentExitCode onFailure, Stage stage) {
+    try {
+        stage();
+        return SilentInstalled;
+    } catch (const Exception& error) {
+        return Fail(log, error.Message, onFailure);
+    } catch (const std::exception& error) {
+        return Fail(log, error.what(), onFailure);
+    } catch (...) {
+        return Fail(log, "Unexpected failure", onFailure);
+    }
+}
+
+TSilentExitCode Install(TSilentLog& log, const TSilentOptions& options) {
+    if (!options.Error.empty()) return Fail(log, options.Error, SilentNotUnderstood);
+    TInstallSettings settings;
+    const TSilentExitCode checked = Attempt(log, SilentRefused, [&] { settings = CheckedSettings(options); });
+    if (checked != SilentInstalled) return checked;
+    LogChoices(log, settings);
+    return Attempt(log, SilentFailed, [&] {
+        RunInstallation(
+            settings, [](std::uint32_t) {},
+            [&](TInstallStep step, const std::string& path) { LogStep(log, step, path); });
+    });
+}
+
+} // namespace
+
+int RunSilentInstallation(const std::string& CommandLine) {
+    const TSilentOptions options = ParseSilentOptions(CommandLine);
+    TSilentLog log(SilentLogFile(options));
+    Begin(log, CommandLine);
+    const bool comInitialised = platform::CoInitializeApartment(); // for the shell's link object
+    const TSilentExitCode code = Install(log, options);
+    if (comInitialised) platform::CoUninitializeApartment();
+    return Finish(log, code);
+}
+
+int EndSilentRun(const std::string& CommandLine, const std::string& Message, TSilentExitCode ExitCode) {
+    TSilentLog log(SilentLogFile(ParseSilentOptions(CommandLine)));
+    return Finish(log, Fail(Begin(log, CommandLine), Message, ExitCode));
+}
