@@ -1,5 +1,7 @@
 #include "shell/SilentInstall.h"
 
+#include <vector>
+
 #include "engine/InstallRun.h"
 #include "pages/DirectoryRules.h"
 #include "platform/Platform.h"
@@ -80,17 +82,39 @@ TSilentExitCode Attempt(TSilentLog& log, TSilentExitCode onFailure, Stage stage)
     }
 }
 
+// The levels of the directory that do not exist yet, the deepest first.
+std::vector<std::string> MissingLevels(std::string dir) {
+    std::vector<std::string> missing;
+    while (!dir.empty() && dir.back() == '\\') dir.pop_back();
+    while (dir.find('\\') != std::string::npos && !platform::DirectoryExists(dir)) {
+        missing.push_back(dir);
+        dir.erase(dir.rfind('\\'));
+    }
+    return missing;
+}
+
+// Removes the levels a failed run created, as far as they are empty.
+void RemoveEmptyLevels(TSilentLog& log, const std::vector<std::string>& levels) {
+    for (const std::string& level : levels) {
+        if (!platform::RemoveDir(level)) return;
+        log.Line("Directory removed: " + level);
+    }
+}
+
 TSilentExitCode Install(TSilentLog& log, const TSilentOptions& options) {
     if (!options.Error.empty()) return Fail(log, options.Error, SilentNotUnderstood);
     TInstallSettings settings;
     const TSilentExitCode checked = Attempt(log, SilentRefused, [&] { settings = CheckedSettings(options); });
     if (checked != SilentInstalled) return checked;
     LogChoices(log, settings);
-    return Attempt(log, SilentFailed, [&] {
+    const std::vector<std::string> created = MissingLevels(settings.Choices.InstallDir);
+    const auto logStep = [&](TInstallStep step, const std::string& path) { LogStep(log, step, path); };
+    const TSilentExitCode code = Attempt(log, SilentFailed, [&] {
         RunInstallation(
-            settings, [](std::uint32_t) {},
-            [&](TInstallStep step, const std::string& path) { LogStep(log, step, path); });
+            settings, [](std::uint32_t) {}, logStep);
     });
+    if (code == SilentFailed) RemoveEmptyLevels(log, created);
+    return code;
 }
 
 } // namespace

@@ -75,6 +75,10 @@ bool CreateDir(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+bool RemoveDir(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) != 0;
+}
+
 int DeleteFileAt(const std::string& path) {
     return DeleteFileA(path.c_str()) ? ioOK : LastIOCode();
 }

@@ -334,8 +334,12 @@ e2e_expect_eq() {  # WHAT EXPECTED ACTUAL
 
 # --- runs without a window -------------------------------------------------------------------
 
-# The visible X windows of the display, one id a line (none while nothing shows).
-e2e_visible_windows() { timeout 10 xdotool search --onlyvisible --name '' 2>/dev/null || true; }
+# The visible X windows of the display but its root, one id a line (none while nothing shows).
+e2e_visible_windows() {
+  local root
+  root=$(timeout 10 xdotool search --maxdepth 0 --name '' 2>/dev/null) || e2e_fail "xdotool cannot reach the display"
+  timeout 10 xdotool search --onlyvisible --name '' 2>/dev/null | grep -vxF "$root" || true
+}
 
 # As e2e_wait_exit, looking at the display every 0.1 s meanwhile; fails if any window showed.
 e2e_wait_exit_unseen() {  # SECONDS

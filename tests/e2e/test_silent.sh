@@ -112,5 +112,10 @@ grep -qx "Error: Disk full\." "$E2E_OUT/silent-full-disk.log" || e2e_fail "the l
 e2e_expect_eq "the earlier Pictoro.Exe" "the earlier application" "$(cat "$small.after/Pictoro/Pictoro.Exe")"
 e2e_expect_eq "files left on the full disk" "Pictoro.Exe" "$(ls -A "$small.after/Pictoro")"
 e2e_expect_eq "start-menu links" "$links_before" "$(md5sum "$programs"/*.Lnk)"
+# Into a new directory: the levels it made go again.
+e2e_run_on_small_disk 3m "$small" "$seed" 120 /silent /agree '/dir=D:\New\Pictoro' '/log=C:\e2e\full-new.log'
+e2e_expect_eq "exit code on a full disk, new directory" 3 "$E2E_EXIT_CODE"
+keep_log "$E2E_C/e2e/full-new.log" full-disk-new 'Directory removed: D:\New'
+e2e_expect_eq "what the full disk holds" "$(ls -A "$seed")" "$(ls -A "$small.after")"
 rm -rf "$seed" "$small" "$small.after"
 e2e_log "silent installation: defaults, every option, refusals 1 and 2, full disk 3; no window showed"

@@ -163,7 +163,7 @@ TEST_F(SilentInstall, DirectoryThePagesRefuseEndsWithTwoBeforeAnythingIsWritten)
     EXPECT_FALSE(Exists(DefaultDir + "Pictoro.Exe"));
 }
 
-TEST_F(SilentInstall, FailureWhileWritingEndsWithThreeAndKeepsWhatWasThere) {
+TEST_F(SilentInstall, FailureWhileWritingEndsWithThreeAndLeavesNothingBehind) {
     MakeFile(DefaultDir + "Pictoro.Exe", "the earlier application");
     vw::InjectFault("\\Pictoro.Exe" + PayloadTempSuffix, vw::Fault::DiskFull, 100000);
     EXPECT_EQ(Run("/silent /agree"), SilentFailed);
@@ -174,6 +174,22 @@ TEST_F(SilentInstall, FailureWhileWritingEndsWithThreeAndKeepsWhatWasThere) {
     ASSERT_EQ(steps.size(), 6u);
     EXPECT_EQ(steps[4], "Error: Disk full.");
     EXPECT_EQ(steps[5], "Result: installation failed, exit code 3");
+
+    // The levels the run created go again; what was there stays.
+    EXPECT_EQ(Run("/silent /agree /dir=D:\\New\\Deep"), SilentFailed);
+    EXPECT_EQ(ListDir("D:\\"), std::vector<std::string>{});
+    EXPECT_EQ(LogSteps(),
+              (std::vector<std::string>{
+                  "Installation directory = D:\\New\\Deep\\",
+                  "Download directory = C:\\Images\\",
+                  "Connection kind = 5",
+                  "Create shortcut on desktop = Yes",
+                  "Directory created: D:\\New\\Deep\\",
+                  "Error: Disk full.",
+                  "Directory removed: D:\\New\\Deep",
+                  "Directory removed: D:\\New",
+                  "Result: installation failed, exit code 3",
+              }));
 
     vw::ClearFaults();
     vw::InjectFault("\\Pictoro.Exe", vw::Fault::InUse);
