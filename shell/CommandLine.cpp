@@ -1,6 +1,6 @@
 #include "shell/CommandLine.h"
 
-#include <set>
+#include <algorithm>
 
 #include "platform/Strings.h"
 
@@ -96,11 +96,13 @@ bool IsSilentLine(const std::string& CommandLine) {
 TSilentOptions ParseSilentOptions(const std::string& CommandLine) {
     const std::vector<std::string> arguments = SplitCommandLine(CommandLine);
     TSilentOptions options;
-    std::set<std::string> seen;
+    std::vector<std::string> seen;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const std::string problem =
-            seen.insert(OptionName(argument)).second ? ReadSilentOption(argument, options) : "Option given twice: ";
+        const std::string name = OptionName(argument);
+        const bool repeated = std::find(seen.begin(), seen.end(), name) != seen.end();
+        seen.push_back(name);
+        const std::string problem = repeated ? "Option given twice: " : ReadSilentOption(argument, options);
         if (!problem.empty() && options.Error.empty()) options.Error = problem + EscapedForMessage(argument);
     }
     if (options.Error.empty() && !options.Agreed)

@@ -34,25 +34,25 @@ TSilentExitCode Fail(TSilentLog& log, const std::string& message, TSilentExitCod
 }
 
 int Finish(TSilentLog& log, TSilentExitCode code) {
-    log.Line(std::string("Result: ") + ResultText(code) + ", exit code " + std::to_string(int(code)));
+    log.Line(std::string("Result: ") + ResultText(code) + ", exit code " + char('0' + code));
     return code;
 }
 
 // The given directories, or the directory pages' first proposals, checked by the pages'
 // rules in the pages' order; a refusal raises the pages' exception.
 TInstallSettings CheckedSettings(const TSilentOptions& options) {
-    const std::string installDir = WithTrailingBackslash(
-        CheckedDirectory(options.InstallDir.value_or(ProposeDirectory(InstallListStart(0), InstallFolderWord))));
+    const std::string installDir = WithTrailingBackslash(CheckedDirectory(
+        options.InstallDir ? *options.InstallDir : ProposeDirectory(InstallListStart(0), InstallFolderWord)));
     RefuseExistingInstallation(installDir);
-    const std::string downloadDir =
-        CheckedDirectory(options.DownloadDir.value_or(ProposeDirectory(DownloadListStart, DownloadFolderWord)));
+    const std::string downloadDir = CheckedDirectory(
+        options.DownloadDir ? *options.DownloadDir : ProposeDirectory(DownloadListStart, DownloadFolderWord));
     return {{installDir, downloadDir, options.ConnectionKind}, options.DesktopShortcut, 0};
 }
 
 void LogChoices(TSilentLog& log, const TInstallSettings& settings) {
     log.Line("Installation directory = " + settings.Choices.InstallDir);
     log.Line("Download directory = " + settings.Choices.DownloadDir);
-    log.Line("Connection kind = " + std::to_string(settings.Choices.ConnectionKind));
+    log.Line(std::string("Connection kind = ") + char('0' + settings.Choices.ConnectionKind)); // 0 to 5
     log.Line(std::string("Create shortcut on desktop = ") + (settings.DesktopShortcut ? "Yes" : "No"));
 }
 
@@ -64,21 +64,6 @@ void LogStep(TSilentLog& log, TInstallStep step, const std::string& path) {
         log.Line((platform::FileExists(path) ? "Link written: " : "Link not written (the shell refused it): ") + path);
         break;
     case TInstallStep::DataFileWritten: log.Line("Written: " + path); break;
-    }
-}
-
-// Runs a stage: SilentInstalled, or the exit code for its failure once its exception is logged.
-template <typename Stage>
-TSilentExitCode Attempt(TSilentLog& log, TSilentExitCode onFailure, Stage stage) {
-    try {
-        stage();
-        return SilentInstalled;
-    } catch (const Exception& error) {
-        return Fail(log, error.Message, onFailure);
-    } catch (const std::exception& error) {
-        return Fail(log, error.what(), onFailure);
-    } catch (...) {
-        return Fail(log, "Unexpected failure", onFailure);
     }
 }
 
@@ -101,20 +86,29 @@ void RemoveEmptyLevels(TSilentLog& log, const std::vector<std::string>& levels) 
     }
 }
 
+// Checks the choices (a refusal ends with 2), then runs the installation (a failure ends
+// with 3 and takes back the directory levels it made, as far as they are empty).
 TSilentExitCode Install(TSilentLog& log, const TSilentOptions& options) {
     if (!options.Error.empty()) return Fail(log, options.Error, SilentNotUnderstood);
-    TInstallSettings settings;
-    const TSilentExitCode checked = Attempt(log, SilentRefused, [&] { settings = CheckedSettings(options); });
-    if (checked != SilentInstalled) return checked;
-    LogChoices(log, settings);
-    const std::vector<std::string> created = MissingLevels(settings.Choices.InstallDir);
-    const auto logStep = [&](TInstallStep step, const std::string& path) { LogStep(log, step, path); };
-    const TSilentExitCode code = Attempt(log, SilentFailed, [&] {
+    TSilentExitCode onFailure = SilentRefused;
+    std::vector<std::string> created;
+    std::string message = "Unexpected failure";
+    try {
+        const TInstallSettings settings = CheckedSettings(options);
+        LogChoices(log, settings);
+        created = MissingLevels(settings.Choices.InstallDir);
+        onFailure = SilentFailed;
         RunInstallation(
-            settings, [](std::uint32_t) {}, logStep);
-    });
-    if (code == SilentFailed) RemoveEmptyLevels(log, created);
-    return code;
+            settings, [](std::uint32_t) {},
+            [&](TInstallStep step, const std::string& path) { LogStep(log, step, path); });
+        return SilentInstalled;
+    } catch (const std::exception& error) { // Exception among them, with its message
+        message = error.what();
+    } catch (...) { // the message stays the general one
+    }
+    Fail(log, message, onFailure);
+    if (onFailure == SilentFailed) RemoveEmptyLevels(log, created);
+    return onFailure;
 }
 
 } // namespace
