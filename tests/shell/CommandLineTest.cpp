@@ -74,16 +74,6 @@ TEST(CommandLine, SilentAnywhereButNeverOnAnAutoUpdateLine) {
     EXPECT_TRUE(FromCommandLine("p.exe /autoupdate C:\\Apps /silent").Recognised);
 }
 
-TEST(CommandLine, SilentOptionsDefaultToTheWizardsProposals) {
-    const TSilentOptions options = ParseSilentOptions("p.exe /silent /agree");
-    EXPECT_EQ(options.Error, "");
-    EXPECT_FALSE(options.InstallDir.has_value());
-    EXPECT_FALSE(options.DownloadDir.has_value());
-    EXPECT_EQ(options.ConnectionKind, 5);
-    EXPECT_TRUE(options.DesktopShortcut);
-    EXPECT_EQ(options.LogFile, "");
-}
-
 TEST(CommandLine, SilentOptionNamesIgnoreCaseValuesKeepIt) {
     const TSilentOptions options = ParseSilentOptions(
         "p.exe /Silent /AGREE \"/Dir=C:\\Program Files\\PicToro\" /DownloadDir=\"D:\\My Pics\" "

@@ -54,19 +54,12 @@ protected:
 
     // The log's lines after its two opening ones.
     std::vector<std::string> LogSteps(const std::string& file = DefaultLog) {
-        std::vector<std::string> lines = Log(file);
-        EXPECT_GE(lines.size(), 2u);
-        EXPECT_EQ(lines[0], "Install Pictoro 1.7: silent installation");
-        return {lines.begin() + std::min<std::size_t>(2, lines.size()), lines.end()};
-    }
-
-    // No Pictoro.Exe (nor its temporary file) in the directory, no links, no default directory.
-    void ExpectNothingInstalled(const std::string& dir = DefaultDir) {
-        EXPECT_FALSE(Exists(DefaultDir));
-        EXPECT_FALSE(Exists(dir + "Pictoro.Exe"));
-        EXPECT_FALSE(Exists(dir + "Pictoro.Exe" + PayloadTempSuffix));
-        EXPECT_FALSE(Exists(Programs + "\\Pictoro"));
-        EXPECT_FALSE(Exists(Desktop + "\\Pictoro.Lnk"));
+        const std::vector<std::string> lines = Log(file);
+        if (lines.size() < 2 || lines[0] != "Install Pictoro 1.7: silent installation") {
+            ADD_FAILURE() << "no log in " << file;
+            return {};
+        }
+        return {lines.begin() + 2, lines.end()};
     }
 };
 
@@ -99,68 +92,18 @@ TEST_F(SilentInstall, DefaultsAreTheWizardsProposalsAndEveryStepIsLogged) {
               }));
 }
 
-TEST_F(SilentInstall, EveryOptionIsTakenWithoutRegardToCase) {
-    MakeDir("D:\\Apps\\My Pictoro");
-    const std::string dir = "D:\\Apps\\My Pictoro\\";
-    EXPECT_EQ(Run("/SILENT /Agree \"/Dir=  D:\\Apps\\My Pictoro \" /downloaddir=D:\\Pics /CONNECTION=2 "
-                  "/NoDesktopShortcut \"/log=D:\\Setup Logs.txt\""),
-              SilentInstalled);
-    const std::vector<std::string> header = DecodeDataFileStart(dir + "Pictoro.Dat");
-    EXPECT_EQ(header[1], "D:\\Pics"); // as given, like a typed download directory
-    EXPECT_EQ(header[2], dir + "Cache\\");
-    EXPECT_EQ(header[6], "12"); // ISDN
-    EXPECT_FALSE(Exists(Desktop + "\\Pictoro.Lnk"));
-    EXPECT_FALSE(Exists(DefaultLog));
-    const std::vector<std::string> steps = LogSteps("D:\\Setup Logs.txt");
-    ASSERT_EQ(steps.size(), 10u);
-    EXPECT_EQ(steps[3], "Create shortcut on desktop = No");
-    EXPECT_EQ(steps[4], "Written: " + dir + "Pictoro.Exe"); // the directory was there
-}
-
-TEST_F(SilentInstall, LineNotUnderstoodInstallsNothingAndEndsWithOne) {
-    const struct {
-        std::string options, error;
-    } cases[] = {
-        {"/silent", "Error: No /agree: nothing is installed unless the caller agrees to the maker's statement."},
-        {"/silent /agree /connection=6", "Error: The connection must be a number from 0 to 5: /connection=6."},
-        {"/silent /agree /quiet", "Error: Unknown option: /quiet."},
-        {"/silent /agree /dir=C:\\A /DIR=C:\\B", "Error: Option given twice: /DIR=C:\\B."},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Run(c.options), SilentNotUnderstood) << c.options;
-        EXPECT_EQ(
-            LogSteps(),
-            (std::vector<std::string>{c.error, "Result: command line not understood, nothing installed, exit code 1"}))
-            << c.options;
-        ExpectNothingInstalled();
-    }
-}
-
 TEST_F(SilentInstall, DirectoryThePagesRefuseEndsWithTwoBeforeAnythingIsWritten) {
-    MakeFile("D:\\Old\\Pictoro.Dat", "old");
-    const struct {
-        std::string options;
-        std::vector<std::string> error;
-    } cases[] = {
-        {"/dir=C:", {"Error: Invalid directory."}},
-        {"\"/downloaddir= D: \"", {"Error: Invalid directory."}},
-        {"/dir=D:\\Old",
-         {"Error: Cannot install Pictoro in D:\\Old\\", "because it already exists there. You can:",
-          "- Delete it or uninstall it first, ", "- Go back and choose upgrade instead of install."}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Run("/silent /agree " + c.options), SilentRefused) << c.options;
-        std::vector<std::string> expected = c.error;
-        expected.push_back("Result: refused, nothing written, exit code 2");
-        EXPECT_EQ(LogSteps(), expected) << c.options;
-        ExpectNothingInstalled();
-        ExpectNothingInstalled("D:\\Old\\");
-    }
-    EXPECT_EQ(ReadFile("D:\\Old\\Pictoro.Dat"), "old");
+    EXPECT_EQ(Run("/silent /agree /dir=C:"), SilentRefused);
+    EXPECT_EQ(LogSteps(),
+              (std::vector<std::string>{"Error: Invalid directory.", "Result: refused, nothing written, exit code 2"}));
+    EXPECT_FALSE(Exists(DefaultDir));
+    EXPECT_FALSE(Exists(Programs + "\\Pictoro"));
 
-    MakeFile(DefaultDir + "Pictoro.Dat"); // the proposal is checked as a given directory is
+    MakeFile(DefaultDir + "Pictoro.Dat", "old"); // the proposal is checked as a given directory is
     EXPECT_EQ(Run("/silent /agree"), SilentRefused);
-    EXPECT_FALSE(Exists(DefaultDir + "Pictoro.Exe"));
+    EXPECT_EQ(LogSteps()[1], "because it already exists there. You can:");
+    EXPECT_EQ(ListDir(DefaultDir), std::vector<std::string>{"Pictoro.Dat"});
+    EXPECT_EQ(ReadFile(DefaultDir + "Pictoro.Dat"), "old");
 }
 
 TEST_F(SilentInstall, FailureWhileWritingEndsWithThreeAndLeavesNothingBehind) {
