@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "datafile/PB_Pictoro_DAT.h"
 #include "engine/PB_Pictoro.h"
@@ -20,7 +22,14 @@ constexpr std::uint32_t InstallRunMaximum = PayloadSize + PayloadSize / 30;
 // maximum / 100.0 * percent, rounded to the nearest whole number, a tie to the even one.
 std::uint32_t PercentOf(std::uint32_t maximum, int percent);
 
+// What a run has just done, with the directory or file it did it to.
+enum class TInstallStep { DirectoryCreated, ApplicationWritten, LinkSaved, DataFileWritten };
+using TInstallStepEvent = std::function<void(TInstallStep Step, const std::string& Path)>;
+
 // Positions run up to InstallRunMaximum: every payload block, then 96 % after the start-menu
 // links, 98 % after the desktop step, twice 99 % during the data file. Failures (I/O, the
-// link object) pass on; the steps after the failing one are not carried out.
-void RunInstallation(const TInstallSettings& settings, const TRunProgressEvent& OnProgress);
+// link object) pass on; the steps after the failing one are not carried out. OnStep, if
+// given, hears of every step done. A link counts as saved once the shell was asked to save
+// it: whether the file is there is the caller's to look at.
+void RunInstallation(const TInstallSettings& settings, const TRunProgressEvent& OnProgress,
+                     const TInstallStepEvent& OnStep = nullptr);

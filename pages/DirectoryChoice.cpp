@@ -1,15 +1,7 @@
 #include "pages/DirectoryChoice.h"
 
 #include "pages/PageControls.h"
-#include "platform/Exceptions.h"
 #include "platform/Strings.h"
-
-std::string ProposeDirectory(const std::string& directory, const std::string& folderWord) {
-    std::string proposal = directory;
-    if (proposal.empty() || proposal.back() != '\\') proposal += '\\';
-    if (LowerCase(proposal).find(LowerCase(folderWord)) == std::string::npos) proposal += folderWord + "\\";
-    return proposal;
-}
 
 void TDirectoryChoice::CreateControls(TWinControl* page) {
     Image5 = PlaceImage(page, page, "Image5", 8, 8, 105, 105, "ChooseDir.jpg");
@@ -35,6 +27,5 @@ void TDirectoryChoice::DirectoryListBox1Change(TObject*) {
 
 std::string TDirectoryChoice::CheckedEditText() {
     Edit1->SetText(Trim(Edit1->Text()));
-    if (Edit1->Text().size() < 3) throw Exception("Invalid directory");
-    return Edit1->Text();
+    return CheckedDirectory(Edit1->Text());
 }

@@ -4,13 +4,10 @@
 
 #include <string>
 
+#include "pages/DirectoryRules.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/StdCtrls.h"
-
-// The change rule: the directory with a trailing backslash, and the folder word and a
-// backslash appended unless the path contains the word anywhere (case ignored).
-std::string ProposeDirectory(const std::string& directory, const std::string& folderWord);
 
 class TDirectoryChoice {
 public:

@@ -1,7 +1,5 @@
 #include "pages/PNL_InstallChooseDir.h"
 
-#include "platform/Platform.h"
-#include "platform/Strings.h"
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/KVI_ButtonBar.h"
@@ -20,7 +18,8 @@ const char* const Explanation =
 
 } // namespace
 
-TPnlInstallChooseDir::TPnlInstallChooseDir(TComponent* owner) : TFramePanel(owner), TDirectoryChoice("Pictoro") {
+TPnlInstallChooseDir::TPnlInstallChooseDir(TComponent* owner)
+    : TFramePanel(owner), TDirectoryChoice(InstallFolderWord) {
     Name = PageName::PnlInstallChooseDir;
     HeaderText = "Choose installation directory";
     CreateControls(this);
@@ -37,11 +36,7 @@ void TPnlInstallChooseDir::SetupButtons(tKvButtonBar* Bar) {
 void TPnlInstallChooseDir::PageShow() {
     StaticText1->SetCaption(Explanation);
     if (!InstallDir.empty()) return;
-    std::string programFiles;
-    if (platform::SHGetFolderPathA(FormMain->WindowHandle(), platform::CsidlProgramFiles, 0, programFiles) != 0)
-        DirectoryListBox1->SetDirectory("C:\\Pictoro");
-    else
-        DirectoryListBox1->SetDirectory(programFiles);
+    DirectoryListBox1->SetDirectory(InstallListStart(FormMain->WindowHandle()));
     // Also when the list stood at that directory already and reported no change.
     DirectoryListBox1Change(DirectoryListBox1);
 }
@@ -51,13 +46,8 @@ void TPnlInstallChooseDir::BtnExitClick(TObject*) {
 }
 
 void TPnlInstallChooseDir::BtnNextClick(TObject*) {
-    InstallDir = CheckedEditText();
-    if (InstallDir.back() != '\\') InstallDir += '\\';
-    if (platform::FileExists(InstallDir + "Pictoro.Dat"))
-        throw Exception("Cannot install Pictoro in " + EscapedForMessage(InstallDir, THighBytes::Kept) + "\r" +
-                        "because it already exists there. You can:\r"
-                        "- Delete it or uninstall it first, \r"
-                        "- Go back and choose upgrade instead of install.");
+    InstallDir = WithTrailingBackslash(CheckedEditText()); // stays stored when refused
+    RefuseExistingInstallation(InstallDir);
     FormMain->ShowPage(PageName::PNLInstallChooseDownloadDir, true);
 }
 

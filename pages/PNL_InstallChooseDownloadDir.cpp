@@ -18,12 +18,10 @@ const char* const Explanation =
     "press \"next\" button to use the directory we\r"
     "propose as default, C:\\Images";
 
-const std::string FolderWord = "Images";
-
 } // namespace
 
 TPNLInstallChooseDownloadDir::TPNLInstallChooseDownloadDir(TComponent* owner)
-    : TFramePanel(owner), TDirectoryChoice(FolderWord) {
+    : TFramePanel(owner), TDirectoryChoice(DownloadFolderWord) {
     Name = PageName::PNLInstallChooseDownloadDir;
     HeaderText = "Choose download directory";
     CreateControls(this);
@@ -40,9 +38,9 @@ void TPNLInstallChooseDownloadDir::SetupButtons(tKvButtonBar* Bar) {
 // list where it stands.
 void TPNLInstallChooseDownloadDir::PageShow() {
     StaticText1->SetCaption(Explanation);
-    const std::size_t wordLength = FolderWord.size() + 1;
+    const std::size_t wordLength = DownloadFolderWord.size() + 1;
     if (DownloadDir.empty())
-        DirectoryListBox1->SetDirectory("C:\\");
+        DirectoryListBox1->SetDirectory(DownloadListStart);
     else if (DownloadDir.size() > wordLength)
         DirectoryListBox1->SetDirectory(DownloadDir.substr(0, DownloadDir.size() - wordLength));
     DirectoryListBox1Change(DirectoryListBox1);

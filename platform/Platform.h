@@ -40,10 +40,12 @@ int CloseFileHandle(FileHandle handle);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 bool CreateDir(const std::string& path); // one level; false if it failed or exists
+bool RemoveDir(const std::string& path); // one empty level; false if it failed or is not empty
 int DeleteFileAt(const std::string& path);
 int ReplaceFileWith(const std::string& source, const std::string& target); // rename over an existing target
 int CheckReplaceable(const std::string& path); // 0 if missing, or writable and not in use
 std::string GetCurrentDir(); // e.g. "C:\\Setup"
+std::string GetTempDir(); // the user's folder for temporary files, ending in a backslash
 
 // ---- Drives and directory enumeration ----
 constexpr int DriveUnknown = 0;

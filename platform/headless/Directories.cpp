@@ -1,5 +1,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -32,8 +33,17 @@ bool CreateDir(const std::string& path) {
     return directory.Code == ioOK && mkdir(directory.Host.c_str(), 0777) == 0;
 }
 
+bool RemoveDir(const std::string& path) {
+    ResolvedPath directory = Resolve(path);
+    return directory.Code == ioOK && HostIsDirectory(directory.Host) && rmdir(directory.Host.c_str()) == 0;
+}
+
 std::string GetCurrentDir() {
     return State().CurrentDir;
+}
+
+std::string GetTempDir() {
+    return State().TempDir;
 }
 
 namespace {

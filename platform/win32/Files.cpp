@@ -75,6 +75,10 @@ bool CreateDir(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+bool RemoveDir(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) != 0;
+}
+
 int DeleteFileAt(const std::string& path) {
     return DeleteFileA(path.c_str()) ? ioOK : LastIOCode();
 }
@@ -100,6 +104,12 @@ std::string GetCurrentDir() {
     length = GetCurrentDirectoryA(length, directory.data());
     directory.resize(length);
     return directory;
+}
+
+std::string GetTempDir() {
+    char directory[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof directory, directory);
+    return length > 0 && length < sizeof directory ? std::string(directory, length) : std::string();
 }
 
 } // namespace platform

@@ -332,3 +332,54 @@ e2e_pixel() {
 e2e_expect_eq() {  # WHAT EXPECTED ACTUAL
   [ "$2" = "$3" ] || e2e_fail "$1: expected '$2', got '$3'"
 }
+
+# --- runs without a window -------------------------------------------------------------------
+
+# The visible X windows of the display but its root, one id a line (none while nothing shows).
+e2e_visible_windows() {
+  local root
+  root=$(timeout 10 xdotool search --maxdepth 0 --name '' 2>/dev/null) || e2e_fail "xdotool cannot reach the display"
+  timeout 10 xdotool search --onlyvisible --name '' 2>/dev/null | grep -vxF "$root" || true
+}
+
+# As e2e_wait_exit, looking at the display every 0.1 s meanwhile; fails if any window showed.
+e2e_wait_exit_unseen() {  # SECONDS
+  local seconds=$1 i seen
+  for (( i = 0; i < seconds * 10; i++ )); do
+    seen=$(e2e_visible_windows)
+    [ -z "$seen" ] || { e2e_screenshot "$E2E_TEST-seen"; e2e_fail "a window showed: $seen"; }
+    kill -0 "$E2E_APP_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  e2e_wait_exit 1
+}
+
+# Runs the installer with ARGS as e2e_start does, but with the host folder DIR made, for this
+# run only, a file system of SIZE bytes (tmpfs size=SIZE) holding a copy of SEED (a host
+# folder), so that a drive mapped to DIR is a small disk. The file system lives in a mount
+# namespace of its own; the wineserver is ended first so that the one this run starts sees
+# it too. When the installer has ended, DIR's content is copied to DIR.after. Waits up to
+# SECONDS; sets E2E_EXIT_CODE.
+e2e_run_on_small_disk() {  # SIZE DIR SEED SECONDS ARGS...
+  local size=$1 dir=$2 seed=$3 seconds=$4
+  shift 4
+  e2e_wineserver_kill
+  mkdir -p "$dir"
+  rm -rf "$dir.after"
+  E2E_EXIT_CODE=0
+  E2E_OUT=$E2E_OUT E2E_C=$E2E_C timeout -k 5 "$seconds" unshare --mount --propagation private -- bash -c '
+    size=$1 dir=$2 seed=$3 source=$4
+    shift 4
+    source "$source"
+    mount -t tmpfs -o size="$size" pictoro-small "$dir" || exit 125
+    cp -a "$seed/." "$dir/" || exit 125
+    code=0
+    ( root_wine "$WINEPREFIX" -b "$E2E_OUT" -b "$dir" -C "$E2E_C/e2e" -- "$E2E_WIN_DIR\\Install_Pictoro.exe" "$@" ) ||
+      code=$?
+    cp -a "$dir" "$dir.after"
+    exit $code
+  ' small-disk "$size" "$dir" "$seed" "$E2E_ROOT/tests/e2e/lib.sh" "$@" \
+    >"$E2E_OUT/$E2E_TEST.log" 2>&1 || E2E_EXIT_CODE=$?
+  [ "$E2E_EXIT_CODE" != 125 ] || e2e_fail "cannot make the small disk in $dir"
+  [ "$E2E_EXIT_CODE" != 124 ] || e2e_fail "the installer did not end within $seconds s"
+}

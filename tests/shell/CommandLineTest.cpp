@@ -62,3 +62,42 @@ TEST(CommandLine, AutoUpdateOnlyAtTheStartAndWithADirectory) {
     EXPECT_FALSE(FromCommandLine("p.exe /autoupdateC:\\Apps").Recognised);
     EXPECT_FALSE(FromCommandLine("p.exe").Recognised);
 }
+
+TEST(CommandLine, SilentAnywhereButNeverOnAnAutoUpdateLine) {
+    EXPECT_TRUE(IsSilentLine("p.exe /silent"));
+    EXPECT_TRUE(IsSilentLine("p.exe /agree /SILENT"));
+    EXPECT_TRUE(IsSilentLine("p.exe \"/Silent\""));
+    EXPECT_FALSE(IsSilentLine("p.exe"));
+    EXPECT_FALSE(IsSilentLine("/silent")); // the program's own name
+    EXPECT_FALSE(IsSilentLine("p.exe /silently"));
+    EXPECT_FALSE(IsSilentLine("p.exe /autoupdate C:\\Apps /silent"));
+    EXPECT_TRUE(FromCommandLine("p.exe /autoupdate C:\\Apps /silent").Recognised);
+}
+
+TEST(CommandLine, SilentOptionNamesIgnoreCaseValuesKeepIt) {
+    const TSilentOptions options = ParseSilentOptions(
+        "p.exe /Silent /AGREE \"/Dir=C:\\Program Files\\PicToro\" /DownloadDir=\"D:\\My Pics\" "
+        "/connection=0 /NODESKTOPSHORTCUT /Log=C:\\A=B.log /dir=");
+    EXPECT_EQ(options.InstallDir, "C:\\Program Files\\PicToro");
+    EXPECT_EQ(options.DownloadDir, "D:\\My Pics");
+    EXPECT_EQ(options.ConnectionKind, 0);
+    EXPECT_FALSE(options.DesktopShortcut);
+    EXPECT_EQ(options.LogFile, "C:\\A=B.log");
+    EXPECT_EQ(options.Error, "Option given twice: /dir=");
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent /agree /dir=").InstallDir, ""); // for the directory check
+}
+
+TEST(CommandLine, SilentLineKeepsTheFirstProblemAndStillReadsTheLog) {
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent /agree /connection=05").Error,
+              "The connection must be a number from 0 to 5: /connection=05");
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent /agree /connection=").Error,
+              "The connection must be a number from 0 to 5: /connection=");
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent /agree /agree=yes").Error, "Unknown option: /agree=yes");
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent /agree /log=").Error, "The log needs a file name: /log=");
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent /agree \"/x\ty\"").Error, "Unknown option: /x\\x09y");
+    const TSilentOptions options = ParseSilentOptions("p.exe /silent /dir /connection=9 /log=C:\\s.log");
+    EXPECT_EQ(options.Error, "Unknown option: /dir");
+    EXPECT_EQ(options.LogFile, "C:\\s.log");
+    EXPECT_EQ(ParseSilentOptions("p.exe /silent").Error,
+              "No /agree: nothing is installed unless the caller agrees to the maker's statement");
+}

@@ -1,0 +1,36 @@
+#include "pages/DirectoryRules.h"
+
+#include "platform/Platform.h"
+#include "platform/Strings.h"
+
+std::string ProposeDirectory(const std::string& directory, const std::string& folderWord) {
+    std::string proposal = WithTrailingBackslash(directory);
+    if (LowerCase(proposal).find(LowerCase(folderWord)) == std::string::npos) proposal += folderWord + "\\";
+    return proposal;
+}
+
+std::string InstallListStart(std::uintptr_t ownerWindow) {
+    std::string programFiles;
+    if (platform::SHGetFolderPathA(ownerWindow, platform::CsidlProgramFiles, 0, programFiles) != 0)
+        return "C:\\Pictoro";
+    return programFiles;
+}
+
+std::string CheckedDirectory(const std::string& text) {
+    std::string directory = Trim(text);
+    if (directory.size() < 3) throw Exception("Invalid directory");
+    return directory;
+}
+
+std::string WithTrailingBackslash(std::string directory) {
+    if (directory.empty() || directory.back() != '\\') directory += '\\';
+    return directory;
+}
+
+void RefuseExistingInstallation(const std::string& installDir) {
+    if (platform::FileExists(installDir + "Pictoro.Dat"))
+        throw Exception("Cannot install Pictoro in " + EscapedForMessage(installDir, THighBytes::Kept) + "\r" +
+                        "because it already exists there. You can:\r"
+                        "- Delete it or uninstall it first, \r"
+                        "- Go back and choose upgrade instead of install.");
+}

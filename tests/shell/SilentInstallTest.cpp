@@ -1,0 +1,170 @@
+// The silent installation: its choices, the files it makes, its exit codes and its log.
+#include <gtest/gtest.h>
+
+#include "RunResults.h"
+#include "VirtualDrive.h"
+#include "datafile/PB_Pictoro_DAT.h" // TemporaryFileFor
+#include "engine/PB_Pictoro.h"
+#include "platform/Platform.h"
+#include "platform/headless/VirtualWindows.h"
+#include "shell/SilentInstall.h"
+
+namespace vw = platform::headless;
+
+namespace {
+
+const std::string Programs = "C:\\Users\\Ann\\Start Menu\\Programs";
+const std::string Desktop = "C:\\Users\\Ann\\Desktop";
+const std::string DefaultDir = "C:\\Program Files\\Pictoro\\";
+const std::string DefaultLog = "C:\\Temp\\Install_Pictoro.log";
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
+        end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+} // namespace
+
+class SilentInstall : public VirtualDriveTest {
+protected:
+    void SetUp() override {
+        VirtualDriveTest::SetUp();
+        MapDrive('D', platform::DriveFixed);
+        vw::SetSpecialFolder(platform::CsidlProgramFiles, "C:\\Program Files");
+        vw::SetSpecialFolder(platform::CsidlPrograms, Programs);
+        vw::SetSpecialFolder(platform::CsidlDesktopDirectory, Desktop);
+        MakeDir("C:\\Program Files");
+        MakeDir(Programs);
+        MakeDir(Desktop);
+        MakeDir("C:\\Temp");
+    }
+
+    int Run(const std::string& options) {
+        const int code = RunSilentInstallation("\"C:\\Setup\\Install_Pictoro.exe\" " + options);
+        EXPECT_EQ(vw::ComInitCount(), 0);
+        return code;
+    }
+
+    std::vector<std::string> Log(const std::string& file = DefaultLog) { return Lines(ReadFile(file)); }
+
+    // The log's lines after its two opening ones.
+    std::vector<std::string> LogSteps(const std::string& file = DefaultLog) {
+        const std::vector<std::string> lines = Log(file);
+        if (lines.size() < 2 || lines[0] != "Install Pictoro 1.7: silent installation") {
+            ADD_FAILURE() << "no log in " << file;
+            return {};
+        }
+        return {lines.begin() + 2, lines.end()};
+    }
+};
+
+TEST_F(SilentInstall, DefaultsAreTheWizardsProposalsAndEveryStepIsLogged) {
+    EXPECT_EQ(Run("/silent /agree"), SilentInstalled);
+    EXPECT_TRUE(ExecutableIsTheImage(DefaultDir + "Pictoro.Exe"));
+    const std::vector<std::string> header = DecodeDataFileStart(DefaultDir + "Pictoro.Dat");
+    EXPECT_EQ(header[1], "C:\\Images\\");
+    EXPECT_EQ(header[2], DefaultDir + "Cache\\");
+    EXPECT_EQ(header[6], "20"); // "I don't know"
+    EXPECT_EQ(ReadLink(Desktop + "\\Pictoro.Lnk")["Path"], DefaultDir + "Pictoro.Exe");
+    EXPECT_EQ(ReadLink(Programs + "\\Pictoro\\Uninstal.Lnk")["Arguments"], "/Uninstall");
+    EXPECT_FALSE(Exists("C:\\Images")); // named in the data file, never created
+
+    EXPECT_EQ(Log()[1], "Command line: \"C:\\Setup\\Install_Pictoro.exe\" /silent /agree");
+    EXPECT_EQ(LogSteps(),
+              (std::vector<std::string>{
+                  "Installation directory = " + DefaultDir,
+                  "Download directory = C:\\Images\\",
+                  "Connection kind = 5",
+                  "Create shortcut on desktop = Yes",
+                  "Directory created: " + DefaultDir,
+                  "Written: " + DefaultDir + "Pictoro.Exe",
+                  "Link written: " + Programs + "\\Pictoro\\Pictoro.Lnk",
+                  "Link written: " + Programs + "\\Pictoro\\Uninstal.Lnk",
+                  "Link written: " + Programs + "\\Pictoro\\website.Lnk",
+                  "Link written: " + Desktop + "\\Pictoro.Lnk",
+                  "Written: " + DefaultDir + "Pictoro.Dat",
+                  "Result: installed, exit code 0",
+              }));
+}
+
+TEST_F(SilentInstall, DirectoryThePagesRefuseEndsWithTwoBeforeAnythingIsWritten) {
+    EXPECT_EQ(Run("/silent /agree /dir=C:"), SilentRefused);
+    EXPECT_EQ(LogSteps(),
+              (std::vector<std::string>{"Error: Invalid directory.", "Result: refused, nothing written, exit code 2"}));
+    EXPECT_FALSE(Exists(DefaultDir));
+    EXPECT_FALSE(Exists(Programs + "\\Pictoro"));
+
+    MakeFile(DefaultDir + "Pictoro.Dat", "old"); // the proposal is checked as a given directory is
+    EXPECT_EQ(Run("/silent /agree"), SilentRefused);
+    EXPECT_EQ(LogSteps()[1], "because it already exists there. You can:");
+    EXPECT_EQ(ListDir(DefaultDir), std::vector<std::string>{"Pictoro.Dat"});
+    EXPECT_EQ(ReadFile(DefaultDir + "Pictoro.Dat"), "old");
+}
+
+TEST_F(SilentInstall, FailureWhileWritingEndsWithThreeAndLeavesNothingBehind) {
+    MakeFile(DefaultDir + "Pictoro.Exe", "the earlier application");
+    vw::InjectFault("\\Pictoro.Exe" + PayloadTempSuffix, vw::Fault::DiskFull, 100000);
+    EXPECT_EQ(Run("/silent /agree"), SilentFailed);
+    EXPECT_EQ(ReadFile(DefaultDir + "Pictoro.Exe"), "the earlier application");
+    EXPECT_EQ(ListDir(DefaultDir), (std::vector<std::string>{"Pictoro.Exe"}));
+    EXPECT_FALSE(Exists(Programs + "\\Pictoro"));
+    std::vector<std::string> steps = LogSteps();
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[4], "Error: Disk full.");
+    EXPECT_EQ(steps[5], "Result: installation failed, exit code 3");
+
+    // The levels the run created go again; what was there stays.
+    EXPECT_EQ(Run("/silent /agree /dir=D:\\New\\Deep"), SilentFailed);
+    EXPECT_EQ(ListDir("D:\\"), std::vector<std::string>{});
+    EXPECT_EQ(LogSteps(),
+              (std::vector<std::string>{
+                  "Installation directory = D:\\New\\Deep\\",
+                  "Download directory = C:\\Images\\",
+                  "Connection kind = 5",
+                  "Create shortcut on desktop = Yes",
+                  "Directory created: D:\\New\\Deep\\",
+                  "Error: Disk full.",
+                  "Directory removed: D:\\New\\Deep",
+                  "Directory removed: D:\\New",
+                  "Result: installation failed, exit code 3",
+              }));
+
+    vw::ClearFaults();
+    vw::InjectFault("\\Pictoro.Exe", vw::Fault::InUse);
+    EXPECT_EQ(Run("/silent /agree"), SilentFailed);
+    EXPECT_EQ(LogSteps()[4], "Error: I/O error 32.");
+
+    vw::ClearFaults();
+    const std::string data = DefaultDir + "Pictoro.Dat";
+    const std::string temporary = TemporaryFileFor(data);
+    vw::InjectFault(temporary.substr(temporary.rfind('\\')), vw::Fault::DiskFull, 500);
+    EXPECT_EQ(Run("/silent /agree"), SilentFailed);
+    EXPECT_TRUE(ExecutableIsTheImage(DefaultDir + "Pictoro.Exe"));
+    EXPECT_FALSE(Exists(data));
+    EXPECT_FALSE(Exists(temporary));
+    steps = LogSteps();
+    EXPECT_EQ(steps.end()[-2], "Error: Disk full.");
+}
+
+TEST_F(SilentInstall, LogThatCannotBeWrittenDoesNotStopTheInstallation) {
+    EXPECT_EQ(Run("/silent /agree /log=X:\\Nowhere\\Install.log"), SilentInstalled);
+    EXPECT_TRUE(ExecutableIsTheImage(DefaultDir + "Pictoro.Exe"));
+    EXPECT_FALSE(Exists(DefaultLog));
+
+    vw::SetTempDir("");
+    vw::InjectFault("\\Pictoro.Dat", vw::Fault::InUse); // the run still ends, and tells it by its code
+    EXPECT_EQ(Run("/silent /agree /dir=D:\\Second"), SilentFailed);
+}
+
+TEST_F(SilentInstall, EndSilentRunLogsTheMessageOfAStartThatCannotGoOn) {
+    EXPECT_EQ(EndSilentRun("p.exe /silent /agree /log=D:\\start.log", "The installer is damaged", SilentRefused),
+              SilentRefused);
+    EXPECT_EQ(LogSteps("D:\\start.log"),
+              (std::vector<std::string>{"Error: The installer is damaged.",
+                                        "Result: refused, nothing written, exit code 2"}));
+}
