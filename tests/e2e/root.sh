@@ -29,8 +29,9 @@ root_complete() { [ -f "$PICTORO_ROOT_MARK" ]; }
 # that nothing mounted in it reaches the host's namespace. Inside a chroot, / is no mount
 # point and its propagation cannot be set: there the new namespace is entered again, which
 # puts its process at the namespace's true root (outside the chroot, in this namespace only),
-# every mount is made private from there, and chroot returns to the folder the call began
-# in. COMMAND keeps the calling shell's pid and working directory.
+# every mount is made private from there (with the outside's mount), and chroot returns to the
+# folder the call began in, held open as fd 4 meanwhile (so COMMAND gets no fd 4 of the
+# caller's). COMMAND keeps the calling shell's pid and working directory.
 root_namespace() {
   if unshare --mount --propagation private -- true 2>/dev/null; then
     exec unshare --mount --propagation private -- "$@"
