@@ -2,13 +2,13 @@
 # run a program in it. Sourced by scripts/setup and tests/e2e/lib.sh; a benchmark or any other
 # script may source it on its own.
 #
-# Every call enters the root afresh, in a mount namespace of its own (unshare --mount, private
-# propagation): /dev, /proc and /sys of the host and the folders it is given are bound there,
-# at the same path, and chroot starts the program. The binds live only in that namespace, so
-# they vanish with its last process, whatever way it ends (exit, kill, timeout); nothing is
-# ever mounted in the host's namespace and nothing needs unmounting. Processes in different
-# calls still meet: a Wine prefix bound in both is the same folder, so its wineserver is too,
-# and the X server is reached through its abstract socket.
+# Every call enters the root afresh, in a mount namespace of its own (root_namespace): /dev,
+# /proc and /sys of the host and the folders it is given are bound there, at the same path, and
+# chroot starts the program. The binds live only in that namespace, so they vanish with its
+# last process, whatever way it ends (exit, kill, timeout); nothing is ever mounted in the
+# host's namespace and nothing needs unmounting. Processes in different calls still meet: a
+# Wine prefix bound in both is the same folder, so its wineserver is too, and the X server is
+# reached through its abstract socket.
 
 PICTORO_ROOT_SH=$(realpath "${BASH_SOURCE[0]}")
 PICTORO_ROOT=${PICTORO_ROOT:-/var/lib/install-pictoro/debian13}
@@ -23,6 +23,27 @@ PICTORO_WINESERVER=/usr/lib/wine/wineserver64
 PICTORO_WINE_FONTS=$PICTORO_ROOT/usr/share/wine/fonts
 
 root_complete() { [ -f "$PICTORO_ROOT_MARK" ]; }
+
+# root_namespace COMMAND [ARGS...]
+# Replaces the calling shell by COMMAND in a new mount namespace with private propagation, so
+# that nothing mounted in it reaches the host's namespace. Inside a chroot, / is no mount
+# point and its propagation cannot be set: there the new namespace is entered again, which
+# puts its process at the namespace's true root (outside the chroot, in this namespace only),
+# every mount is made private from there (with the outside's mount), and chroot returns to the
+# folder the call began in, held open as fd 4 meanwhile (so COMMAND gets no fd 4 of the
+# caller's). COMMAND keeps the calling shell's pid and working directory.
+root_namespace() {
+  if unshare --mount --propagation private -- true 2>/dev/null; then
+    exec unshare --mount --propagation private -- "$@"
+  fi
+  # Each of the three shells runs the next one's script, given as its $0.
+  local escape='mount --make-rprivate / && exec chroot /proc/self/fd/4 /bin/sh -c "$0" "$@"'
+  local back='exec 4<&-; cd "$0" && exec "$@"'
+  exec unshare --mount --propagation unchanged -- /bin/sh -c '
+    exec 4</
+    exec nsenter --mount=/proc/self/ns/mnt -- /bin/sh -c "$0" "$@"
+  ' "$escape" "$back" "$PWD" "$@"
+}
 
 # root_exec [-b DIR]... [-C DIR] [--] COMMAND [ARGS...]
 # Replaces the calling shell by COMMAND run inside the root (call it in a subshell or as the
@@ -45,7 +66,7 @@ root_exec() {
   [ -d /tmp/.X11-unix ] && binds+=(/tmp/.X11-unix)
   [ -n "${XAUTHORITY:-}" ] && [ -f "$XAUTHORITY" ] && binds+=("$XAUTHORITY")
   # Inside the namespace: the binds, then chroot. A bound file gets a file to lie on.
-  exec unshare --mount --propagation private -- /bin/sh -c '
+  root_namespace /bin/sh -c '
     set -e
     r=$1 cwd=$2 n=$3
     shift 3
