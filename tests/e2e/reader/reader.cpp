@@ -39,7 +39,11 @@ std::wstring Wide(const char* text) {
     return out;
 }
 
-std::string Text(HRESULT result, BSTR text) {
+// The text a getter gives, or "" if it gives none.
+template <class Getter>
+std::string Text(Getter get) {
+    BSTR text = nullptr;
+    const HRESULT result = get(&text);
     std::string out = SUCCEEDED(result) && text ? Utf8(text, int(SysStringLen(text))) : "";
     SysFreeString(text);
     return out;
@@ -66,16 +70,13 @@ Element Describe(IAccessible* object, HWND window, long id) {
     e.Window = window;
     e.Id = id;
     VARIANT child = Child(id), value;
-    BSTR text = nullptr;
     VariantInit(&value);
     if (SUCCEEDED(object->get_accRole(child, &value)) && value.vt == VT_I4) e.Role = value.lVal;
     VariantInit(&value);
     if (SUCCEEDED(object->get_accState(child, &value)) && value.vt == VT_I4) e.State = value.lVal;
-    e.Name = Text(object->get_accName(child, &text), text);
-    text = nullptr;
-    e.Shortcut = Text(object->get_accKeyboardShortcut(child, &text), text);
-    text = nullptr;
-    e.Action = Text(object->get_accDefaultAction(child, &text), text);
+    e.Name = Text([&](BSTR* text) { return object->get_accName(child, text); });
+    e.Shortcut = Text([&](BSTR* text) { return object->get_accKeyboardShortcut(child, text); });
+    e.Action = Text([&](BSTR* text) { return object->get_accDefaultAction(child, text); });
     object->accLocation(&e.X, &e.Y, &e.W, &e.H, child);
     return e;
 }
