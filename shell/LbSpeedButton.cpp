@@ -282,8 +282,7 @@ TAccessible TLbSpeedButton::Accessible() const {
     accessible.Role = TAccRole::PushButton;
     accessible.Name = WithoutAccel(Caption());
     if (down_) accessible.State |= asPressed;
-    if (const char accelerator = AcceleratorOf(Caption()))
-        accessible.Shortcut = std::string("Alt+") + char(std::toupper(static_cast<unsigned char>(accelerator)));
+    accessible.Accelerator = char(std::toupper(static_cast<unsigned char>(AcceleratorOf(Caption()))));
     accessible.DefaultAction = "Press";
     return accessible;
 }

@@ -71,7 +71,7 @@ public:
     void Click() override;
     void ActionChange(TObject* Sender, bool CheckDefaults);
     void Paint() override;
-    // A push button named by its caption, pressed when down; Alt and the accelerator.
+    // A push button named by its caption, pressed when down, with the caption's accelerator.
     TAccessible Accessible() const override;
 
 private:

@@ -1,36 +1,43 @@
 #include "toolkit/Accessibility.h"
 
-#include <algorithm>
-
 #include "toolkit/Dispatch.h"
 
 namespace accessibility {
 
-std::vector<TControl*> Children(const TWinControl& container) {
-    std::vector<TControl*> children;
-    for (TControl* c : container.Controls()) {
-        auto* window = dynamic_cast<TWinControl*>(c);
-        if (!window || window->Peer()) children.push_back(c);
-    }
-    return children;
+namespace {
+
+bool Listed(const TControl* control) {
+    auto* window = dynamic_cast<const TWinControl*>(control);
+    return !window || window->Peer();
+}
+
+} // namespace
+
+int ChildCount(const TWinControl& container) {
+    int count = 0;
+    for (TControl* c : container.Controls()) count += Listed(c);
+    return count;
+}
+
+TControl* ChildOf(const TWinControl& container, long childId) {
+    for (TControl* c : container.Controls())
+        if (Listed(c) && --childId == 0) return c;
+    return nullptr;
 }
 
 int ChildId(const TControl& control) {
     if (!control.Parent()) return 0;
-    const std::vector<TControl*> children = Children(*control.Parent());
-    const auto found = std::find(children.begin(), children.end(), &control);
-    return found == children.end() ? 0 : int(found - children.begin()) + 1;
-}
-
-TControl* ChildOf(const TWinControl& container, long childId) {
-    const std::vector<TControl*> children = Children(container);
-    if (childId < 1 || childId > long(children.size())) return nullptr;
-    return children[std::size_t(childId - 1)];
+    int id = 0;
+    for (TControl* c : control.Parent()->Controls()) {
+        id += Listed(c);
+        if (c == &control) return Listed(c) ? id : 0;
+    }
+    return 0;
 }
 
 bool DoDefaultAction(TGraphicControl& control) {
     const TAccessible accessible = control.Accessible();
-    if (accessible.DefaultAction.empty() || (accessible.State & (asUnavailable | asInvisible))) return false;
+    if (!accessible.DefaultAction || (accessible.State & (asUnavailable | asInvisible))) return false;
     dispatch::PostPress(control);
     return true;
 }

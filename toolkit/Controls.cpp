@@ -318,21 +318,19 @@ bool TWinControl::CanFocus() const {
 }
 
 TWinControl* TWinControl::FirstTabStop() const {
-    std::vector<TControl*> ordered(controls_);
-    std::stable_sort(ordered.begin(), ordered.end(), [](const TControl* a, const TControl* b) {
-        const auto rank = [](const TControl* c) {
-            const auto* window = dynamic_cast<const TWinControl*>(c);
-            return window && window->TabOrder >= 0 ? window->TabOrder : INT_MAX;
-        };
-        return rank(a) < rank(b);
-    });
-    for (TControl* child : ordered) {
+    TWinControl* first = nullptr;
+    int firstRank = 0;
+    for (TControl* child : controls_) {
         auto* window = dynamic_cast<TWinControl*>(child);
         if (!window || !window->Visible() || !window->Enabled()) continue;
-        if (window->IsTabStopNow() && window->CanFocus()) return window;
-        if (TWinControl* inner = window->FirstTabStop()) return inner;
+        TWinControl* found = window->IsTabStopNow() && window->CanFocus() ? window : window->FirstTabStop();
+        const int rank = window->TabOrder >= 0 ? window->TabOrder : INT_MAX;
+        if (found && (!first || rank < firstRank)) {
+            first = found;
+            firstRank = rank;
+        }
     }
-    return nullptr;
+    return first;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {

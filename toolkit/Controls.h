@@ -46,8 +46,8 @@ struct TAccessible {
     TAccRole Role = TAccRole::Graphic;
     std::string Name;
     unsigned State = 0;
-    std::string Shortcut; // "Alt+N"
-    std::string DefaultAction; // empty: none
+    char Accelerator = 0; // upper case, pressed with Alt; 0: none
+    const char* DefaultAction = nullptr; // none
 };
 // Changes that assistive technology is told of.
 enum class TAccEvent { Show, Hide, Reorder, StateChange, NameChange };
