@@ -49,7 +49,7 @@ struct TAccessible {
     char Accelerator = 0; // upper case, pressed with Alt; 0: none
     const char* DefaultAction = nullptr; // none
 };
-// Changes that assistive technology is told of.
+// Changes that assistive technology is told of (the Win32 backend maps them in this order).
 enum class TAccEvent { Show, Hide, Reorder, StateChange, NameChange };
 
 class TComponent : public TObject {
