@@ -121,13 +121,25 @@ void TFormMain::ShowPage(const std::string& Name, bool Animate) {
         PnlHeader->SetCaption(page->HeaderText);
         PnlButtons->ClearButtons();
         page->SetupButtons(PnlButtons);
+        PnlButtons->AccessibleChildrenChanged();
         page->PageShow();
+        FocusPage(*page);
     } catch (...) {
         if (Animate) MoveSlidingParts(-SlideSteps * SlideDistance, SlideSteps * SlideDistance); // back in sight
         throw;
     }
     if (Animate) SlideIn();
     page->PageShown();
+}
+
+// A control that the page focused keeps the focus; else the page's first tab stop takes it,
+// or the page itself, so that the focus never stays on the page just left.
+void TFormMain::FocusPage(TFramePanel& Page) {
+    if (Page.ContainsControl(ActiveControl()) && ActiveControl() != &Page) return;
+    if (TWinControl* first = Page.FirstTabStop())
+        first->SetFocus();
+    else
+        Page.SetFocus();
 }
 
 void TFormMain::SlideOut() {

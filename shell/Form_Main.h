@@ -44,6 +44,7 @@ public:
 
 private:
     TTabSheet* FindPageSheet(const std::string& Name) const; // the last sheet whose name matches, case ignored
+    void FocusPage(TFramePanel& Page);
     void SlideOut();
     void SlideIn();
     void SlideStep(int headerAndBarDx, int pagesDx);

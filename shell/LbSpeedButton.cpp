@@ -96,6 +96,7 @@ void TLbSpeedButton::SetDown(bool Value) {
     }
     down_ = Value;
     Redraw();
+    AccessibleChanged(TAccEvent::StateChange);
 }
 
 void TLbSpeedButton::SetFlat(bool Value) {
@@ -274,6 +275,16 @@ void TLbSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
     images.Draw(canvas, 0, 0, action->ImageIndex);
     numGlyphs_ = 1;
     Paint();
+}
+
+TAccessible TLbSpeedButton::Accessible() const {
+    TAccessible accessible = TGraphicControl::Accessible();
+    accessible.Role = TAccRole::PushButton;
+    accessible.Name = WithoutAccel(Caption());
+    if (down_) accessible.State |= asPressed;
+    accessible.Accelerator = char(std::toupper(static_cast<unsigned char>(AcceleratorOf(Caption()))));
+    accessible.DefaultAction = "Press";
+    return accessible;
 }
 
 // ---- Painting and fading ----

@@ -71,6 +71,8 @@ public:
     void Click() override;
     void ActionChange(TObject* Sender, bool CheckDefaults);
     void Paint() override;
+    // A push button named by its caption, pressed when down, with the caption's accelerator.
+    TAccessible Accessible() const override;
 
 private:
     void Redraw(); // invalidate when transparent, else paint at once

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,10 @@ void ProcessMessages(); // everything pending, then return
 void RunMessageLoop(); // until the application terminates
 void QuitMessageLoop();
 void WakeMainThread(); // a thread queued a synchronise call
+void PostToMainThread(std::function<void()> action); // run by the message loop's next round, on the GUI thread
+// Tells assistive technology listening to container's window of a change of its child
+// childId (0: the container itself).
+void AccessibleEvent(TWinControl& container, TAccEvent event, int childId);
 void ApplicationStarting(); // once, from TApplication::Initialize
 
 } // namespace backend

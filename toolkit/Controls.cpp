@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Backend.h"
 #include "toolkit/DispatchState.h"
 #include "toolkit/Forms.h"
@@ -19,6 +21,15 @@ bool IsAccel(char key, const std::string& caption) {
             std::toupper(static_cast<unsigned char>(key));
     }
     return false;
+}
+
+std::string WithoutAccel(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    return shown;
 }
 
 // ---- TComponent ----
@@ -72,6 +83,7 @@ void TControl::SetParent(TWinControl* parent) {
         if (!IsWindowed()) InvalidateArea(BoundsRect());
         auto& siblings = parent_->controls_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        if (!(parent_->ComponentState & csDestroying)) parent_->AccessibleChildrenChanged();
         parent_ = nullptr;
     }
     if (!parent) {
@@ -92,6 +104,7 @@ void TControl::SetParent(TWinControl* parent) {
         }
     } else {
         Invalidate();
+        parent->AccessibleChildrenChanged();
     }
     if (align_ != alNone) parent->Realign();
 }
@@ -110,6 +123,7 @@ void TControl::SetVisible(bool visible) {
         Changed(TChange::Visible);
     } else {
         InvalidateArea(BoundsRect());
+        AccessibleChanged(visible ? TAccEvent::Show : TAccEvent::Hide);
     }
     if (parent_ && align_ != alNone) parent_->Realign();
 }
@@ -255,6 +269,13 @@ void TControl::Changed(TChange what) {
         InvalidateArea(BoundsRect());
     else
         Invalidate();
+    if (what == TChange::Enabled) AccessibleChanged(TAccEvent::StateChange);
+    if (what == TChange::Text) AccessibleChanged(TAccEvent::NameChange);
+}
+
+void TControl::AccessibleChanged(TAccEvent event) {
+    if (IsWindowed() || !parent_ || !parent_->Peer() || (parent_->ComponentState & csDestroying)) return;
+    backend::AccessibleEvent(*parent_, event, accessibility::ChildId(*this));
 }
 
 // ---- TWinControl ----
@@ -294,6 +315,32 @@ bool TWinControl::CanFocus() const {
     for (const TControl* c = this; c; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
     return ParentForm() != nullptr;
+}
+
+TWinControl* TWinControl::FirstTabStop() const {
+    TWinControl* first = nullptr;
+    int firstRank = 0;
+    for (TControl* child : controls_) {
+        auto* window = dynamic_cast<TWinControl*>(child);
+        if (!window || !window->Visible() || !window->Enabled()) continue;
+        TWinControl* found = window->IsTabStopNow() && window->CanFocus() ? window : window->FirstTabStop();
+        const int rank = window->TabOrder >= 0 ? window->TabOrder : INT_MAX;
+        if (found && (!first || rank < firstRank)) {
+            first = found;
+            firstRank = rank;
+        }
+    }
+    return first;
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+    for (const TControl* c = control; c; c = c->Parent())
+        if (c == this) return true;
+    return false;
+}
+
+void TWinControl::AccessibleChildrenChanged() {
+    if (peer_) backend::AccessibleEvent(*this, TAccEvent::Reorder, 0);
 }
 
 void TWinControl::SetFocus() {
@@ -369,6 +416,13 @@ void TWinControl::Changed(TChange what) {
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 TGraphicControl::~TGraphicControl() = default;
+
+TAccessible TGraphicControl::Accessible() const {
+    TAccessible accessible;
+    if (!Enabled()) accessible.State |= asUnavailable;
+    if (!Showing()) accessible.State |= asInvisible;
+    return accessible;
+}
 
 TCanvas& TGraphicControl::Canvas() {
     if (paintCanvas_) return *paintCanvas_;

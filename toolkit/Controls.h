@@ -36,6 +36,21 @@ constexpr unsigned csAcceptsControls = 1, csCaptureMouse = 2, csClickEvents = 4,
 
 // Whether key is the access key of caption: the character after a single '&', case ignored.
 bool IsAccel(char key, const std::string& caption);
+// The caption as it is shown: a single '&' dropped, "&&" as one '&'.
+std::string WithoutAccel(const std::string& caption);
+
+// What assistive technology is told about a window-less control.
+enum class TAccRole { Graphic, StaticText, PushButton };
+constexpr unsigned asUnavailable = 1, asInvisible = 2, asPressed = 4;
+struct TAccessible {
+    TAccRole Role = TAccRole::Graphic;
+    std::string Name;
+    unsigned State = 0;
+    char Accelerator = 0; // upper case, pressed with Alt; 0: none
+    const char* DefaultAction = nullptr; // none
+};
+// Changes that assistive technology is told of (the Win32 backend maps them in this order).
+enum class TAccEvent { Show, Hide, Reorder, StateChange, NameChange };
 
 class TComponent : public TObject {
 public:
@@ -168,6 +183,7 @@ protected:
     virtual void ParentColorChanged();
     virtual void ParentFontChanged();
     void StoreText(const std::string& text) { text_ = text; } // without telling anyone
+    void AccessibleChanged(TAccEvent event); // a window-less control tells its parent's listeners
     void InvalidateArea(const TRect& rectInParent); // of a window-less control
 
 private:
@@ -201,7 +217,12 @@ public:
 
     int TabOrder = -1;
     bool TabStop = false;
+    virtual bool IsTabStopNow() const { return TabStop; }
     virtual bool CanFocus() const;
+    // The first control inside, in tab order (numbered ones first), that takes the focus.
+    TWinControl* FirstTabStop() const;
+    bool ContainsControl(const TControl* control) const; // itself or one of its descendants
+    void AccessibleChildrenChanged(); // its window-less children were rearranged
     void SetFocus();
     bool Focused() const;
 
@@ -237,6 +258,9 @@ public:
     TCanvas& Canvas(); // the canvas in use while painting, or one that paints at once
     virtual void Paint() {}
     void PaintOn(TCanvas& canvas); // for the framework: Paint with Canvas() = canvas
+
+    // Unavailable when disabled, invisible when not showing; no name, no action.
+    virtual TAccessible Accessible() const;
 
 private:
     TCanvas* paintCanvas_ = nullptr;

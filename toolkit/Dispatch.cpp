@@ -1,6 +1,10 @@
 // Mouse, accelerator and paint delivery from a backend's windows to the model.
 #include "toolkit/Dispatch.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "toolkit/Backend.h"
 #include "toolkit/DispatchState.h"
 #include "toolkit/Forms.h"
 
@@ -10,6 +14,7 @@ namespace {
 TControl* captureControl = nullptr;
 TControl* mouseControl = nullptr; // the control under the pointer, application-wide
 TControl* pressedControl = nullptr; // where the last left press began
+std::vector<TControl*> postedPresses; // controls with a press on its way
 
 void Guarded(const std::function<void()>& action) {
     if (Application)
@@ -74,10 +79,12 @@ void ControlDestroyed(TControl& control) {
     if (captureControl == &control) captureControl = nullptr;
     if (mouseControl == &control) mouseControl = nullptr;
     if (pressedControl == &control) pressedControl = nullptr;
+    postedPresses.erase(std::remove(postedPresses.begin(), postedPresses.end(), &control), postedPresses.end());
 }
 
 void ResetInput() {
     captureControl = mouseControl = pressedControl = nullptr;
+    postedPresses.clear();
 }
 
 void MouseDown(TWinControl& window, TMouseButton button, TShiftState shift, int x, int y, bool doubleClick) {
@@ -136,6 +143,20 @@ bool DialogChar(TForm& form, char key) {
     bool taken = false;
     Guarded([&] { taken = Broadcast(form, key); });
     return taken;
+}
+
+void PostPress(TControl& control) {
+    postedPresses.push_back(&control);
+    backend::PostToMainThread([target = &control] {
+        const auto posted = std::find(postedPresses.begin(), postedPresses.end(), target);
+        if (posted == postedPresses.end()) return;
+        postedPresses.erase(posted);
+        TWinControl* window = target->Parent();
+        if (!window || !target->Enabled() || !target->Showing()) return;
+        const int x = target->Left() + target->Width() / 2, y = target->Top() + target->Height() / 2;
+        MouseDown(*window, mbLeft, 0, x, y, false);
+        MouseUp(*window, mbLeft, 0, x, y);
+    });
 }
 
 void PaintWindow(TWinControl& window, TCanvas& canvas, const TRect& dirty) {

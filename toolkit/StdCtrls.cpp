@@ -77,6 +77,13 @@ void TLabel::Paint() {
     canvas.DrawTextRect(Caption(), rect, AlignmentFlags(Alignment) | (wordWrap_ ? dtWordBreak : 0));
 }
 
+TAccessible TLabel::Accessible() const {
+    TAccessible accessible = TGraphicControl::Accessible();
+    accessible.Role = TAccRole::StaticText;
+    accessible.Name = WithoutAccel(Caption());
+    return accessible;
+}
+
 // ---- TStaticText ----
 
 TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) {

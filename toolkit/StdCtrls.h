@@ -19,6 +19,7 @@ public:
     void SetWordWrap(bool value);
     TAlignment Alignment = taLeftJustify;
     void Paint() override;
+    TAccessible Accessible() const override; // static text named as shown
 
 protected:
     void Changed(TChange what) override; // text and font changes re-fit an auto-sized label
@@ -63,6 +64,7 @@ public:
     explicit TRadioButton(TComponent* owner);
     void SetChecked(bool value) override; // checking one clears the radio buttons beside it
     void ClickedByUser() override; // checks
+    bool IsTabStopNow() const override { return TabStop && checked_; } // focus would check it
 };
 
 // A single-line edit. The backend reports typing through TextEditedByUser.

@@ -188,6 +188,14 @@ void QuitMessageLoop() {
 
 void WakeMainThread() {}
 
+void PostToMainThread(std::function<void()> action) {
+    TheState().Queued.push_back(std::move(action));
+}
+
+void AccessibleEvent(TWinControl& container, TAccEvent event, int childId) {
+    TheState().AccessibleEvents.push_back({&container, event, childId});
+}
+
 void ApplicationStarting() {}
 
 } // namespace backend

@@ -113,6 +113,7 @@ void PaintTree(TWinControl& window, TBitmap& target, TPoint origin, const TRect&
 void Reset() {
     State& state = TheState();
     state.Boxes.clear();
+    state.AccessibleEvents.clear();
     state.Queued.clear();
     state.Captured = nullptr;
     state.HoverWindow = nullptr;
@@ -137,6 +138,14 @@ const std::vector<RecordedBox>& MessageBoxes() {
 
 void ClearMessageBoxes() {
     TheState().Boxes.clear();
+}
+
+const std::vector<RecordedAccessibleEvent>& AccessibleEvents() {
+    return TheState().AccessibleEvents;
+}
+
+void ClearAccessibleEvents() {
+    TheState().AccessibleEvents.clear();
 }
 
 void MouseMove(TForm& form, int x, int y) {

@@ -25,6 +25,15 @@ struct RecordedBox {
 const std::vector<RecordedBox>& MessageBoxes();
 void ClearMessageBoxes();
 
+// The events raised for assistive technology, oldest first.
+struct RecordedAccessibleEvent {
+    TWinControl* Container;
+    TAccEvent Event;
+    int ChildId;
+};
+const std::vector<RecordedAccessibleEvent>& AccessibleEvents();
+void ClearAccessibleEvents();
+
 // Input, delivered at once through the same dispatch as the Windows backend's; what native
 // controls report runs under the application's guard.
 void MouseMove(TForm& form, int x, int y);

@@ -2,6 +2,7 @@
 // task bar shows the application's title while the main form shows its own caption. It
 // also receives the timers and the wake-up of the synchronise calls.
 #include <atomic>
+#include <memory>
 
 #include "toolkit/Backend.h"
 #include "toolkit/Classes.h"
@@ -25,6 +26,11 @@ LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_TIMER: Guarded([wParam] { TimerFired(wParam); }); return 0;
     case WakeMessage: Guarded([] { CheckSynchronize(); }); return 0;
+    case RunMessage: {
+        const std::unique_ptr<std::function<void()>> action(reinterpret_cast<std::function<void()>*>(lParam));
+        Guarded(*action);
+        return 0;
+    }
     case WM_CLOSE: // "Close window" on the task-bar button
         Guarded([] {
             if (Application && Application->MainForm) Application->MainForm->Close();
@@ -68,4 +74,10 @@ void backend::SetApplicationTitle(const std::string& title) {
 void backend::WakeMainThread() {
     // From any thread: the window exists once the application has started.
     if (HWND window = win32::applicationWindow) PostMessageA(window, win32::WakeMessage, 0, 0);
+}
+
+void backend::PostToMainThread(std::function<void()> action) {
+    auto* posted = new std::function<void()>(std::move(action));
+    if (!PostMessageA(win32::ApplicationWindow(), win32::RunMessage, 0, reinterpret_cast<LPARAM>(posted)))
+        delete posted;
 }

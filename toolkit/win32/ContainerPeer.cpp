@@ -1,4 +1,5 @@
 #include "toolkit/Dispatch.h"
+#include "toolkit/win32/ContainerAccessible.h"
 #include "toolkit/win32/GdiCanvas.h"
 #include "toolkit/win32/GdiHandles.h"
 #include "toolkit/win32/WindowPeer.h"
@@ -98,6 +99,9 @@ LRESULT ContainerPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         if (WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam)))
             if (HBRUSH brush = child->ControlColor(reinterpret_cast<HDC>(wParam)))
                 return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_GETOBJECT:
+        if (const LRESULT object = ContainerObject(hwnd_, wParam, lParam)) return object;
         break;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

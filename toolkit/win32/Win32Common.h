@@ -35,6 +35,7 @@ HBRUSH SolidBrush(TColor color);
 // timers and wake-up messages. Created on first use, on the GUI thread.
 HWND ApplicationWindow();
 constexpr UINT WakeMessage = WM_APP + 1;
+constexpr UINT RunMessage = WM_APP + 2; // lParam: a std::function<void()> made with new
 
 // True once if the model held the mouse capture on this window and Windows took it away
 // (a message box or menu appeared): the press then ends as a release outside.
