@@ -6,3 +6,9 @@
 void StartProgram();
 // Runs the message loop until the main window closes.
 void RunProgram();
+
+// The exit code of an installer whose carried application fails its check at start: it has
+// shown the damage box and nothing else, and written nothing.
+constexpr int ExitDamagedInstaller = 2;
+// The error box of a damaged installer, captioned with the title like every other box.
+void ShowInstallerDamaged();
