@@ -14,21 +14,24 @@ add_custom_target(pictoro_source_date_epoch
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DOUTPUT=${PICTORO_EPOCH_FILE}
           -P ${CMAKE_SOURCE_DIR}/cmake/SourceDateEpoch.cmake
   BYPRODUCTS ${PICTORO_EPOCH_FILE}
-  COMMENT "The time of the sources")
+  COMMENT "The time of the sources"
+  VERBATIM)
 
 add_custom_command(
   OUTPUT ${PICTORO_PE_STAMP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
   COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 ${CMAKE_SOURCE_DIR}/tools/pe-stamp/main.cpp -o ${PICTORO_PE_STAMP}
   DEPENDS tools/pe-stamp/main.cpp
-  COMMENT "Building the host tool pe-stamp")
+  COMMENT "Building the host tool pe-stamp"
+  VERBATIM)
 add_custom_command(
   OUTPUT ${PICTORO_PAYLOAD_CRC}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
   COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tools/payload-crc/main.cpp
           ${CMAKE_SOURCE_DIR}/engine/PayloadCheck.cpp -o ${PICTORO_PAYLOAD_CRC}
   DEPENDS tools/payload-crc/main.cpp engine/PayloadCheck.cpp engine/PayloadCheck.h
-  COMMENT "Building the host tool payload-crc")
+  COMMENT "Building the host tool payload-crc"
+  VERBATIM)
 add_custom_target(pictoro_host_tools DEPENDS ${PICTORO_PE_STAMP} ${PICTORO_PAYLOAD_CRC})
 add_dependencies(pictoro_host_tools pictoro_source_date_epoch)
 
