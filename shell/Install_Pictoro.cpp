@@ -1,3 +1,4 @@
+#include "engine/PayloadCheck.h"
 #include "platform/Platform.h"
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
@@ -6,9 +7,17 @@
 
 int main() {
     const std::string commandLine = platform::GetCommandLineText();
-    if (IsSilentLine(commandLine)) return RunSilentInstallation(commandLine); // no window, no box
+    // Before any window: a bad download or disk must not get to write a damaged application.
+    const bool intact = PayloadImageIntact();
+    if (IsSilentLine(commandLine)) // no window, no box
+        return intact ? RunSilentInstallation(commandLine)
+                      : EndSilentRun(commandLine, InstallerDamagedText, SilentRefused);
     TApplication application; // its end uninitialises COM
     Application = &application;
+    if (!intact) {
+        ShowInstallerDamaged();
+        return ExitDamagedInstaller;
+    }
     StartProgram();
     RunProgram();
     return 0;

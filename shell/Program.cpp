@@ -1,15 +1,25 @@
 #include "shell/Program.h"
 
+#include "platform/Exceptions.h"
 #include "shell/Form_Main.h"
 #include "toolkit/Forms.h"
 
+namespace {
+const char* const Title = "Install_Pictoro";
+}
+
 void StartProgram() {
     Application->Initialize();
-    Application->SetTitle("Install_Pictoro");
+    Application->SetTitle(Title);
     Application->HelpFile = "";
     Application->CreateForm(FormMain);
 }
 
 void RunProgram() {
     Application->Run();
+}
+
+void ShowInstallerDamaged() {
+    Application->SetTitle(Title);
+    Application->ShowException(Exception(InstallerDamagedText));
 }

@@ -127,6 +127,25 @@ imports_none_of() {
   return $found
 }
 
+# The 32-bit little-endian number at byte OFFSET of FILE.
+u32_at() { od -An -tu4 -j "$2" -N 4 "$1" | tr -d ' '; }
+
+# EXE BUILD_DIR: the PE header's time stamp is the time of the sources that the build used, not
+# the link's, and its checksum is the one an independent reader (osslsigncode) calculates.
+stamped_with_checksum() {
+  local exe=$1 epoch header stamp field sums
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  epoch=$(cat "$2/source-date-epoch") || return 1
+  header=$(u32_at "$exe" 60)
+  stamp=$(u32_at "$exe" $(( header + 8 )))
+  [ "$stamp" = "$epoch" ] || { echo "time stamp $stamp, not the sources' $epoch"; return 1; }
+  field=$(printf '%08X' "$(u32_at "$exe" $(( header + 24 + 64 )))")
+  # Unsigned, verify fails; it prints the header's checksum and, when it differs, its own.
+  sums=$(osslsigncode verify -in "$exe" 2>&1 | sed -n 's/.*PE checksum *: *\([0-9A-Fa-f]\{8\}\).*/\1/p' | sort -u)
+  [ -n "$sums" ] || { echo "osslsigncode read no PE checksum"; return 1; }
+  [ "$sums" = "$field" ] && [ "$field" != 00000000 ] || { echo "PE checksum $field; osslsigncode read and calculated: "$sums; return 1; }
+}
+
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
 check "win32 exe imports only KnownDLLs" imports_only_known_dlls i686-w64-mingw32-objdump "$win32_exe"
@@ -138,6 +157,8 @@ check "win64 build links no test renderer" links_no_test_renderer x86_64-w64-min
 check "win32 exe is stripped and at most 400 KiB beyond its payload" stripped_within i686-w64-mingw32-objdump "$win32_exe" $(( 400 * 1024 ))
 check "win32 exe loads shell32 and oleaut32 when first needed" \
   imports_none_of i686-w64-mingw32-objdump "$win32_exe" shell32 oleaut32
+check "win32 exe has the sources' time stamp and a right PE checksum" stamped_with_checksum "$win32_exe" "$win32_dir"
+check "win64 exe has the sources' time stamp and a right PE checksum" stamped_with_checksum "$win64_exe" "$win64_dir"
 check "win32 build links no winpthreads" links_no_winpthreads "$win32_dir"
 check "win64 build links no winpthreads" links_no_winpthreads "$win64_dir"
 

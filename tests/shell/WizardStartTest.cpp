@@ -80,3 +80,18 @@ TEST(WizardStart, StartsOnTheWelcomePageWithEverythingInPlace) {
     EXPECT_TRUE(FormMain->IsClosed());
     FormMain = nullptr; // the scope's end destroys it
 }
+
+// A damaged installer shows one error box, as the default handler shows failures, and nothing else.
+TEST(WizardStart, DamagedInstallerShowsOneErrorBoxAndNoWindow) {
+    platform::headless::Reset();
+    headless::ApplicationScope scope;
+    headless::ClearMessageBoxes();
+    ShowInstallerDamaged();
+    ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+    const headless::RecordedBox& box = headless::MessageBoxes()[0];
+    EXPECT_EQ(box.Text, "This installer is damaged and has to be downloaded again.");
+    EXPECT_EQ(box.Caption, "Install_Pictoro");
+    EXPECT_EQ(box.Flags, mbIconStop | mbOK);
+    EXPECT_EQ(Application->MainForm, nullptr);
+    EXPECT_EQ(platform::headless::ComInitCount(), 0);
+}

@@ -1,0 +1,50 @@
+// The check value of the application image: the CRC-32 itself, the value the build stored, and
+// one changed byte of the image or of the stored value.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/PayloadCheck.h"
+
+namespace {
+
+// The CRC bit by bit, as its definition reads.
+std::uint32_t BitwiseCrc32(const std::uint8_t* bytes, std::size_t size) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= bytes[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+} // namespace
+
+TEST(PayloadCheck, Crc32IsTheCommonOne) {
+    const std::uint8_t check[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
+    EXPECT_EQ(Crc32(check, sizeof check), 0xCBF43926u); // the catalogue's check value
+    EXPECT_EQ(Crc32(check, 0), 0u);
+    // Every length around the eight-byte steps, at an odd start too.
+    std::vector<std::uint8_t> bytes(40);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = std::uint8_t(i * 37 + 11);
+    for (std::size_t start : {0u, 3u})
+        for (std::size_t size = 0; start + size <= bytes.size(); ++size)
+            EXPECT_EQ(Crc32(&bytes[start], size), BitwiseCrc32(&bytes[start], size)) << start << " " << size;
+}
+
+TEST(PayloadCheck, TheBuildStoredTheImagesValue) {
+    EXPECT_EQ(PayloadCrc, BitwiseCrc32(PayloadImage, PayloadSize));
+    EXPECT_TRUE(PayloadImageIntact());
+}
+
+TEST(PayloadCheck, OneChangedByteOfTheImageOrOfTheValueIsDamage) {
+    std::vector<std::uint8_t> image(PayloadImage, PayloadImage + PayloadSize);
+    ASSERT_TRUE(PayloadIntact(image.data(), image.size(), PayloadCrc));
+    for (std::size_t at : {std::size_t(0), image.size() / 2, image.size() - 1}) {
+        image[at] ^= 0x01;
+        EXPECT_FALSE(PayloadIntact(image.data(), image.size(), PayloadCrc)) << at;
+        image[at] ^= 0x01;
+    }
+    for (int bit : {0, 17, 31})
+        EXPECT_FALSE(PayloadIntact(image.data(), image.size(), PayloadCrc ^ (1u << bit))) << bit;
+}

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# scripts/release with a signing certificate of a throwaway CA made for this run: the signed
+# exe verifies against that CA (osslsigncode's summary line, not only its exit status), takes
+# nothing from the build but the signature, SHA256SUMS checks it, and the password shows
+# nowhere. A wrong password, or a CA that did not issue the certificate, fails the release and
+# leaves no exe. Prints PASS or FAIL per check and "N passed, N failed".
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/release/testca.sh"
+cd "$root"
+passed=0 failed=0
+check() {  # NAME COMMAND...
+  local name=$1; shift
+  local why
+  if why=$("$@" 2>&1); then
+    passed=$(( passed + 1 )); echo "PASS $name"
+  else
+    failed=$(( failed + 1 )); echo "FAIL $name"; [ -z "$why" ] || echo "$why" | tail -n 15 | sed 's/^/    /'
+  fi
+}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/pictoro sign.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+password='a pass phrase with $ and "quotes"'
+release=build/release/Install_Pictoro.exe
+
+signed_release() {
+  local output
+  output=$(PICTORO_SIGN_PASSWORD=$password scripts/release --sign "$work/ca/signer.p12" --ca "$work/ca/ca.pem" 2>&1) ||
+    { echo "$output"; return 1; }
+  if grep -qF "$password" <<<"$output"; then echo "the release printed the password"; return 1; fi
+  local verify
+  verify=$(osslsigncode verify -CAfile "$work/ca/ca.pem" -in "$release" 2>&1)
+  grep -qx 'Signature verification: ok' <<<"$verify" || { echo "$verify"; return 1; }
+  grep -q 'Subject: /CN=Korvane Software Test Signer' <<<"$verify" || { echo "$verify"; return 1; }
+  (cd build/release && sha256sum -c --quiet SHA256SUMS) || return 1
+  # Without its signature the file is the build's exe again (the checksum signing rewrote aside).
+  osslsigncode remove-signature -in "$release" -out "$work/unsigned.exe" >/dev/null 2>&1 || return 1
+  cmp -s "$work/unsigned.exe" build/win32/Install_Pictoro.exe ||
+    { echo "the signed exe differs from the build's beyond its signature:"; cmp -l "$work/unsigned.exe" build/win32/Install_Pictoro.exe | head -n 5; return 1; }
+}
+
+# PASSWORD CA_DIR: the release fails and leaves neither the exe nor SHA256SUMS.
+refused() {
+  if PICTORO_SIGN_PASSWORD=$1 scripts/release --sign "$work/ca/signer.p12" --ca "$2/ca.pem" >"$work/out" 2>&1; then
+    echo "the release succeeded"; return 1
+  fi
+  [ ! -e "$release" ] && [ ! -e build/release/SHA256SUMS ] || { echo "a failed release left files"; return 1; }
+  ! grep -qF "$1" "$work/out" || { echo "the release printed the password"; return 1; }
+}
+
+if test_ca "$work/ca" "$password" && test_ca "$work/other ca" "$password"; then
+  check "release signed, verified against the test CA, SHA256SUMS right" signed_release
+  check "release with a wrong password fails and leaves no exe" refused "not the $password" "$work/ca"
+  check "release whose signature does not verify fails and leaves no exe" refused "$password" "$work/other ca"
+  check "release without PICTORO_SIGN_PASSWORD fails" \
+    bash -c '! env -u PICTORO_SIGN_PASSWORD scripts/release --sign "$1" 2>&1' - "$work/ca/signer.p12"
+else
+  failed=$(( failed + 1 )); echo "FAIL making the test CA with openssl"
+fi
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
