@@ -13,16 +13,7 @@ win32_dir=${1:-$root/build/win32}
 win64_dir=${2:-$root/build/win64}
 win64_exe=${2:-$root/build/win64}/Install_Pictoro.exe
 
-passed=0 failed=0
-check() {  # NAME COMMAND...
-  local name=$1; shift
-  local why
-  if why=$("$@" 2>&1); then
-    passed=$(( passed + 1 )); echo "PASS $name"
-  else
-    failed=$(( failed + 1 )); echo "FAIL $name"; [ -z "$why" ] || echo "$why" | sed 's/^/    /'
-  fi
-}
+source "$root/tests/build/verdicts.sh"
 
 headers() { "$1" -p "$2"; }   # OBJDUMP EXE
 dll_names() { sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$1"; }   # HEADERS: the imported DLLs
@@ -162,5 +153,4 @@ check "win64 exe has the sources' time stamp and a right PE checksum" stamped_wi
 check "win32 build links no winpthreads" links_no_winpthreads "$win32_dir"
 check "win64 build links no winpthreads" links_no_winpthreads "$win64_dir"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -8,12 +8,9 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 first=$(realpath "${1:-$root/build/win32}")
-passed=0 failed=0
-pass() { passed=$(( passed + 1 )); echo "PASS $1"; }
-fail() { failed=$(( failed + 1 )); echo "FAIL $1"; [ -z "${2:-}" ] || echo "$2" | sed 's/^/    /'; }
-finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
+source "$root/tests/build/verdicts.sh"
 
-[ -f "$first/Install_Pictoro.exe" ] || { fail "reproducible build: $first/Install_Pictoro.exe not built"; finish; }
+[ -f "$first/Install_Pictoro.exe" ] || { fail "reproducible build: $first/Install_Pictoro.exe not built"; finish; exit; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictoro second build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 src="$work/other sources/Install Pictoro" build="$work/other build"
@@ -21,15 +18,15 @@ mkdir -p "$src"
 # The tracked and the new files as they are now (a file deleted but not yet staged is left out).
 git -C "$root" ls-files -z --cached --others --exclude-standard |
   (cd "$root" && tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$src"
-[ -f "$src/CMakeLists.txt" ] || { fail "reproducible build: copying the sources failed"; finish; }
-epoch=$(cat "$first/source-date-epoch") || { fail "reproducible build: $first has no source-date-epoch"; finish; }
+[ -f "$src/CMakeLists.txt" ] || { fail "reproducible build: copying the sources failed"; finish; exit; }
+epoch=$(cat "$first/source-date-epoch") || { fail "reproducible build: $first has no source-date-epoch"; finish; exit; }
 
 log=$work/build.log
 configure() { cmake -S "$src" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
                 -DCMAKE_BUILD_TYPE=Release -DPICTORO_WERROR=ON >"$log" 2>&1; }
 if ! configure; then
   fail "reproducible build: configuring the second build failed" "$(tail -n 20 "$log")"
-  finish
+  finish; exit
 fi
 
 if (unset SOURCE_DATE_EPOCH; cmake --build "$build" --target pictoro_source_date_epoch >"$log" 2>&1); then

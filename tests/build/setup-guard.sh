@@ -105,25 +105,20 @@ if [ "${1:-}" = --in-namespace ]; then
 fi
 in_namespace() { unshare --mount --propagation private -- bash "$self" --in-namespace "$scratch" "$1"; }
 
-passed=0 failed=0
+source "$root/tests/build/verdicts.sh"
 check() {  # NAME FUNCTION: runs FUNCTION in a fresh scratch folder, in a namespace of its own
   local name=$1 why
   scratch=$(mktemp -d /tmp/setup-guard.XXXXXX)
   mkdir "$scratch/bin"
   printf '#!/bin/sh\necho "$1 $2 $3" >%q/debootstrap.args\nexit 1\n' "$scratch" >"$scratch/bin/debootstrap"
   chmod +x "$scratch/bin/debootstrap"
-  if why=$(in_namespace "$2" 2>&1); then
-    passed=$(( passed + 1 )); echo "PASS $name"
-  else
-    failed=$(( failed + 1 )); echo "FAIL $name"; [ -z "$why" ] || echo "$why" | sed 's/^/    /'
-  fi
+  if why=$(in_namespace "$2" 2>&1); then pass "$name"; else fail "$name" "$why"; fi
   rm -rf --one-file-system "$scratch"
 }
 
 if [ "$(id -u)" -ne 0 ]; then
-  echo "FAIL setup guards: need root for mount namespaces"
-  echo "0 passed, 1 failed"
-  exit 1
+  fail "setup guards: need root for mount namespaces"
+  finish; exit
 fi
 check "setup resolves a trailing slash before it looks for mounts in the root" trailing_slash
 check "setup resolves a symbolic link before it looks for mounts in the root" symbolic_link
@@ -131,5 +126,4 @@ check "setup decodes blank, tab, newline and backslash in the mount table" escap
 check "setup refuses a folder without its mark and renews a complete root" refuses_unmarked_folder
 check "setup refuses the system's root folder however it is written" refuses_system_root
 check "the root is entered from a chroot, pid kept, nothing mounted outside" enters_root_from_chroot
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

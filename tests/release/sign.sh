@@ -8,16 +8,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tests/release/testca.sh"
 cd "$root"
-passed=0 failed=0
-check() {  # NAME COMMAND...
-  local name=$1; shift
-  local why
-  if why=$("$@" 2>&1); then
-    passed=$(( passed + 1 )); echo "PASS $name"
-  else
-    failed=$(( failed + 1 )); echo "FAIL $name"; [ -z "$why" ] || echo "$why" | tail -n 15 | sed 's/^/    /'
-  fi
-}
+source "$root/tests/build/verdicts.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictoro sign.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -56,7 +47,6 @@ if test_ca "$work/ca" "$password" && test_ca "$work/other ca" "$password"; then
   check "release without PICTORO_SIGN_PASSWORD fails" \
     bash -c '! env -u PICTORO_SIGN_PASSWORD scripts/release --sign "$1" 2>&1' - "$work/ca/signer.p12"
 else
-  failed=$(( failed + 1 )); echo "FAIL making the test CA with openssl"
+  fail "making the test CA with openssl"
 fi
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
