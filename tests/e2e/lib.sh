@@ -18,16 +18,20 @@ E2E_CAPTION="Install Pictoro 1.7"
 E2E_WIN_DIR='C:\e2e'
 
 # Picks the build that the next e2e_fresh_prefix puts on drive C:: win32 or win64. Sets
-# E2E_ARCH, E2E_BUILD, E2E_EXE, E2E_PROBE.
+# E2E_ARCH, E2E_BUILD, E2E_EXE, E2E_PROBE and PAYLOAD_IMAGE (the application the exe carries).
 e2e_use_build() {
   E2E_ARCH=$1
   E2E_BUILD=$E2E_ROOT/build/$E2E_ARCH
   E2E_EXE=$E2E_BUILD/Install_Pictoro.exe
   E2E_PROBE=$E2E_BUILD/tests/e2e/probe/probe.exe
+  PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
 }
 e2e_use_build "$E2E_ARCH"
 
 e2e_log() { echo "e2e: $*" >&2; }
+
+# The data file tool of the native build.
+PICTORO_DAT=${PICTORO_DAT:-$E2E_ROOT/build/native/tools/pictoro-dat/pictoro-dat}
 
 # PE32 or PE32+ (32- or 64-bit Windows program), read from the exe's optional header.
 e2e_pe_kind() {  # EXE
@@ -131,6 +135,7 @@ e2e_fresh_prefix() {
   mkdir -p "$E2E_C/e2e"
   [ -f "$E2E_EXE" ] || e2e_fail "$E2E_EXE not built"
   [ -f "$E2E_PROBE" ] || e2e_fail "$E2E_PROBE not built"
+  [ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
   cp "$E2E_EXE" "$E2E_C/e2e/Install_Pictoro.exe"
   cp "$E2E_PROBE" "$E2E_C/e2e/probe.exe"
   E2E_KIND=$(e2e_pe_kind "$E2E_EXE")
@@ -210,6 +215,19 @@ e2e_host_path() {
   local rest=${1#[Cc]:}
   rest=${rest#\\}
   printf '%s/%s\n' "$E2E_C" "$(printf '%s' "$rest" | tr '\\' '/')"
+}
+
+# Checks that the data file HOST_FILE decodes to what a fresh installation into DIR with
+# DOWNLOAD_DIR and CONNECTION writes (pictoro-dat init), the length of the key seed aside.
+e2e_expect_data_file() {  # HOST_FILE DIR DOWNLOAD_DIR CONNECTION
+  local reference=$E2E_OUT/$E2E_TEST-reference.dat
+  [ -x "$PICTORO_DAT" ] || e2e_fail "$PICTORO_DAT not built"
+  "$PICTORO_DAT" init --install-dir "$2" --download-dir "$3" --connection "$4" "$reference" ||
+    e2e_fail "pictoro-dat init failed"
+  "$PICTORO_DAT" dump "$1" | grep -v keySeedLength >"$E2E_OUT/$E2E_TEST-dat.json" ||
+    e2e_fail "pictoro-dat cannot read $1"
+  "$PICTORO_DAT" dump "$reference" | grep -v keySeedLength | diff - "$E2E_OUT/$E2E_TEST-dat.json" >&2 ||
+    e2e_fail "$1 holds other content than an installation into $2 with $3 and $4"
 }
 
 # Waits up to SECONDS for a visible top-level window with CAPTION; sets E2E_HWND,

@@ -8,8 +8,6 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
-[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
 
 # The byte offset of IMAGE inside EXE.
 image_offset() {  # EXE IMAGE

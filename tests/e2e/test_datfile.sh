@@ -9,7 +9,6 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/wizard.sh"
 
-PICTORO_DAT=${PICTORO_DAT:-$E2E_ROOT/build/native/tools/pictoro-dat/pictoro-dat}
 [ -x "$PICTORO_DAT" ] || e2e_fail "$PICTORO_DAT not built"
 
 INSTALL_DIR='C:\Pictoro Test'

@@ -10,10 +10,6 @@ source "$here/lib.sh"
 source "$here/shelllink.sh"
 source "$here/wizard.sh"
 
-PICTORO_DAT=${PICTORO_DAT:-$E2E_ROOT/build/native/tools/pictoro-dat/pictoro-dat}
-PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
-[ -x "$PICTORO_DAT" ] || e2e_fail "$PICTORO_DAT not built"
-[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
 
 # --- what the installation left on drive C: ---------------------------------------------------
 
@@ -45,13 +41,7 @@ expect_installation() {
   e2e_expect_eq "Pictoro.Exe size" 2495488 "$(stat -c %s "$host_dir/Pictoro.Exe")"
   [ ! -e "$host_dir/Cache" ] || e2e_fail "a cache directory was made"
 
-  local reference=$E2E_OUT/$E2E_TEST-reference.dat
-  "$PICTORO_DAT" init --install-dir "$dir" --download-dir "$2" --connection "$3" "$reference" ||
-    e2e_fail "pictoro-dat init failed"
-  "$PICTORO_DAT" dump "$host_dir/Pictoro.Dat" | grep -v keySeedLength >"$E2E_OUT/$E2E_TEST-dat.json" ||
-    e2e_fail "pictoro-dat cannot read Pictoro.Dat"
-  "$PICTORO_DAT" dump "$reference" | grep -v keySeedLength | diff - "$E2E_OUT/$E2E_TEST-dat.json" >&2 ||
-    e2e_fail "Pictoro.Dat holds other content than expected"
+  e2e_expect_data_file "$host_dir/Pictoro.Dat" "$dir" "$2" "$3"
 
   programs=$(user_folder programs Pictoro)
   [ -d "$programs" ] || e2e_fail "no start-menu folder Pictoro"

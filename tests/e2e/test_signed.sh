@@ -6,8 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$E2E_ROOT/tests/release/testca.sh"
 
-PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
-[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
 [ "$E2E_ARCH" = win32 ] || e2e_fail "a release is of the win32 build, not $E2E_ARCH"
 
 e2e_begin signed

@@ -9,10 +9,6 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/shelllink.sh"
 
-PICTORO_DAT=${PICTORO_DAT:-$E2E_ROOT/build/native/tools/pictoro-dat/pictoro-dat}
-PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
-[ -x "$PICTORO_DAT" ] || e2e_fail "$PICTORO_DAT not built"
-[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
 
 # Runs the installer silently with ARGS and checks that it ends with EXIT_CODE, unseen.
 silent_run() {  # EXIT_CODE ARGS...
@@ -37,11 +33,7 @@ expect_installed() {  # DIR DOWNLOAD_DIR CONNECTION
   local host_dir programs
   host_dir=$(e2e_host_path "$1")
   cmp -s "$PAYLOAD_IMAGE" "$host_dir/Pictoro.Exe" || e2e_fail "Pictoro.Exe in $1 is not the image"
-  "$PICTORO_DAT" init --install-dir "$1" --download-dir "$2" --connection "$3" "$E2E_OUT/silent-reference.dat" ||
-    e2e_fail "pictoro-dat init failed"
-  "$PICTORO_DAT" dump "$E2E_OUT/silent-reference.dat" | grep -v keySeedLength >"$E2E_OUT/silent-reference.json"
-  "$PICTORO_DAT" dump "$host_dir/Pictoro.Dat" | grep -v keySeedLength | diff "$E2E_OUT/silent-reference.json" - >&2 ||
-    e2e_fail "Pictoro.Dat in $1 does not decode to the choices given"
+  e2e_expect_data_file "$host_dir/Pictoro.Dat" "$1" "$2" "$3"
   programs=$(e2e_host_path "$(e2e_folder programs)")/Pictoro
   e2e_expect_eq "start-menu link target" "$1Pictoro.Exe" "$(lnk_fields "$programs/Pictoro.Lnk" | cut -d'|' -f1)"
   e2e_expect_eq "uninstall link arguments" "/Uninstall" "$(lnk_fields "$programs/Uninstal.Lnk" | cut -d'|' -f2)"

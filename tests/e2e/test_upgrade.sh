@@ -9,8 +9,6 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/lib.sh"
 
-PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
-[ -f "$PAYLOAD_IMAGE" ] || e2e_fail "$PAYLOAD_IMAGE not built"
 
 # Waits for the started application's window. Whether it shows maximised is not checked
 # here: Wine without a window manager shows this window at its normal size even when asked
