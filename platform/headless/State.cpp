@@ -65,10 +65,6 @@ void SetCurrentDir(const std::string& windowsPath) {
     State().CurrentDir = AbsoluteWindowsPath(windowsPath);
 }
 
-void SetTempDir(const std::string& windowsPath) {
-    State().TempDir = windowsPath;
-}
-
 void SetSpecialFolder(int csidl, const std::string& windowsPath, std::int32_t result) {
     State().SpecialFolders[csidl] = {windowsPath, result};
 }

@@ -47,7 +47,6 @@ struct VirtualState {
     std::map<FileHandle, OpenFile> OpenFiles;
     FileHandle NextHandle = 100;
     std::string CurrentDir = "C:\\";
-    std::string TempDir = "C:\\Temp\\";
     std::vector<StartedProcess> Started;
     std::string CommandLine = "Install_Pictoro.exe";
     std::int32_t ShellLinkFailure = HrOK;

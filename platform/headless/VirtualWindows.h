@@ -26,7 +26,6 @@ std::string HostPath(const std::string& windowsPath);
 
 void SetAttributes(const std::string& windowsPath, std::uint32_t attributes); // fa* flags, e.g. faHidden
 void SetCurrentDir(const std::string& windowsPath);
-void SetTempDir(const std::string& windowsPath); // what GetTempDir returns; C:\Temp\ after Reset
 
 // A special folder's path and the HRESULT that SHGetFolderPathA returns for it.
 void SetSpecialFolder(int csidl, const std::string& windowsPath, std::int32_t result = 0);

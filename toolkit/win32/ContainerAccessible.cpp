@@ -12,21 +12,25 @@ namespace win32 {
 
 namespace {
 
+// The window's client object as oleacc's function MAKE gives it; null if there is none.
+template <typename Interface, typename Make>
+Interface* ClientObject(Make make, HWND window) {
+    void* object = nullptr;
+    if (!make || FAILED(make(window, OBJID_CLIENT, __uuidof(Interface), &object))) return nullptr;
+    return static_cast<Interface*>(object);
+}
+
 // oleacc and oleaut32 are loaded when first needed.
 IAccessible* StandardObject(HWND window) {
     static const auto create =
         platform::SystemFunction<decltype(&::CreateStdAccessibleObject)>("oleacc.dll", "CreateStdAccessibleObject");
-    void* object = nullptr;
-    if (!create || FAILED(create(window, OBJID_CLIENT, __uuidof(IAccessible), &object))) return nullptr;
-    return static_cast<IAccessible*>(object);
+    return ClientObject<IAccessible>(create, window);
 }
 
 IDispatch* WindowObject(HWND window) {
     static const auto fromWindow =
         platform::SystemFunction<decltype(&::AccessibleObjectFromWindow)>("oleacc.dll", "AccessibleObjectFromWindow");
-    void* object = nullptr;
-    if (!fromWindow || FAILED(fromWindow(window, OBJID_CLIENT, __uuidof(IDispatch), &object))) return nullptr;
-    return static_cast<IDispatch*>(object);
+    return ClientObject<IDispatch>(fromWindow, window);
 }
 
 // S_FALSE and no string for an empty text.

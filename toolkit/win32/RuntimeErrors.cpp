@@ -22,37 +22,18 @@ void __verbose_terminate_handler() {
 } // namespace __gnu_cxx
 
 // All of the library's raising helpers, so that its own definitions are never linked beside these.
+// clang-format off
 namespace std {
-void __throw_bad_alloc() {
-    throw bad_alloc();
-}
-void __throw_bad_array_new_length() {
-    throw bad_array_new_length();
-}
-void __throw_bad_cast() {
-    throw bad_cast();
-}
-void __throw_bad_typeid() {
-    throw bad_typeid();
-}
-void __throw_bad_exception() {
-    throw bad_exception();
-}
-void __throw_logic_error(const char* what) {
-    throw Exception(what);
-}
-void __throw_domain_error(const char* what) {
-    throw Exception(what);
-}
-void __throw_invalid_argument(const char* what) {
-    throw Exception(what);
-}
-void __throw_length_error(const char* what) {
-    throw Exception(what);
-}
-void __throw_out_of_range(const char* what) {
-    throw Exception(what);
-}
+void __throw_bad_alloc() { throw bad_alloc(); }
+void __throw_bad_array_new_length() { throw bad_array_new_length(); }
+void __throw_bad_cast() { throw bad_cast(); }
+void __throw_bad_typeid() { throw bad_typeid(); }
+void __throw_bad_exception() { throw bad_exception(); }
+void __throw_logic_error(const char* what) { throw Exception(what); }
+void __throw_domain_error(const char* what) { throw Exception(what); }
+void __throw_invalid_argument(const char* what) { throw Exception(what); }
+void __throw_length_error(const char* what) { throw Exception(what); }
+void __throw_out_of_range(const char* what) { throw Exception(what); }
 void __throw_out_of_range_fmt(const char* format, ...) {
     va_list args;
     va_start(args, format);
@@ -60,16 +41,9 @@ void __throw_out_of_range_fmt(const char* format, ...) {
     va_end(args);
     throw Exception(text);
 }
-void __throw_runtime_error(const char* what) {
-    throw Exception(what);
-}
-void __throw_range_error(const char* what) {
-    throw Exception(what);
-}
-void __throw_overflow_error(const char* what) {
-    throw Exception(what);
-}
-void __throw_underflow_error(const char* what) {
-    throw Exception(what);
-}
+void __throw_runtime_error(const char* what) { throw Exception(what); }
+void __throw_range_error(const char* what) { throw Exception(what); }
+void __throw_overflow_error(const char* what) { throw Exception(what); }
+void __throw_underflow_error(const char* what) { throw Exception(what); }
 } // namespace std
+// clang-format on
