@@ -4,7 +4,8 @@
 # writes it byte for byte; the upgrade through the wizard and /autoupdate replace an older
 # Pictoro.Exe with it byte for byte. Then a copy with one byte of the compressed stream changed
 # and the stored bytes' CRC-32 made to fit, so that only the decoded image's check can find the
-# damage: /autoupdate and /silent refuse it (the box or the log, exit code 2) and write nothing.
+# damage: the wizard's installation, /autoupdate and /silent refuse it (the box or the log, exit
+# code 2) and write nothing.
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/lib.sh"
@@ -99,6 +100,23 @@ e2e_wait_exit 30
 e2e_expect_eq "damaged installer exit code" 2 "$E2E_EXIT_CODE"
 e2e_expect_eq "installed Pictoro.Exe" "an older executable" "$(cat "$INSTALLED_HOST/Pictoro.Exe")"
 diff <(echo "$before") <(drive_c_files) >&2 || e2e_fail "files on drive C: were written or changed"
+
+to_install_page application-damaged
+next_page $NEXT_X "Choose installation directory" application-damaged-3-directory
+type_directory 'C:\Fresh\'
+next_page $NEXT_X "Choose download directory" application-damaged-4-download
+next_page $NEXT_X "Select your internet-connection" application-damaged-5-connection
+e2e_click_control "&Cable Modem"
+next_page $NEXT_X "Ready to install" application-damaged-6-go
+bar_click $WIDE_X
+IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
+e2e_expect_eq "installation's box text" "This installer is damaged and has to be downloaded again." "$text"
+e2e_screenshot application-damaged-7-box
+e2e_close_box "of the damaged installer"
+e2e_wait_exit 30
+e2e_expect_eq "damaged installation exit code" 2 "$E2E_EXIT_CODE"
+[ ! -e "$E2E_C/Fresh" ] || e2e_fail "the installation made its directory"
+diff <(echo "$before") <(drive_c_files) >&2 || e2e_fail "the installation wrote or changed files on drive C:"
 
 e2e_start /silent /agree '/dir=C:\Fresh\' '/log=C:\e2e\damaged.log'
 e2e_wait_exit_unseen 60

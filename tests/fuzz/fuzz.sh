@@ -32,8 +32,9 @@ esac
 build=${FUZZ_BUILD_DIR:-$root/build/fuzz}
 [ -d /dev/shm ] && export TMPDIR=${TMPDIR:-/dev/shm}   # the data-file target's input file lives there
 "$root/scripts/setup"
+sanitize="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all" # the C decoder too
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICTORO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all" >/dev/null
+    -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_C_FLAGS="$sanitize" >/dev/null
 cmake --build "$build" -j2 --target "fuzz-$target" pictoro-dat pictoro_payload >/dev/null
 fuzz=$build/tests/fuzz/fuzz-$target
 
