@@ -22,7 +22,7 @@ int main() {
     fs::remove_all(work);
     fs::create_directories(work / "C" / "Pictoro");
     const fs::path source = work / "source.exe";
-    std::ofstream(source, std::ios::binary).write(reinterpret_cast<const char*>(PayloadImage), PayloadSize);
+    std::ofstream(source, std::ios::binary).write(reinterpret_cast<const char*>(PayloadImage()), PayloadSize);
 
     platform::headless::Reset();
     platform::headless::MapDrive('C', (work / "C").string(), platform::DriveFixed);

@@ -59,6 +59,7 @@ void RunInstallation(const TInstallSettings& settings, const TRunProgressEvent& 
                      const TInstallStepEvent& OnStep) {
     const TInstallStepEvent step = OnStep ? OnStep : [](TInstallStep, const std::string&) {};
     const std::string& dir = settings.Choices.InstallDir;
+    PayloadLoad(); // a damaged installer stops here, before anything is written
     CreateInstallDir(dir, step);
     WriteApplication(dir, [&](std::int64_t position) { OnProgress(std::uint32_t(position)); });
     step(TInstallStep::ApplicationWritten, ExecutablePath(settings));

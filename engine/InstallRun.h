@@ -17,7 +17,10 @@ struct TInstallSettings {
 };
 
 // The payload plus a thirtieth for the steps after the executable.
-constexpr std::uint32_t InstallRunMaximum = PayloadSize + PayloadSize / 30;
+constexpr std::uint32_t InstallRunMaximumOf(std::int32_t payloadSize) {
+    return std::uint32_t(payloadSize + payloadSize / 30);
+}
+constexpr std::uint32_t InstallRunMaximum = InstallRunMaximumOf(PayloadSize);
 
 // maximum / 100.0 * percent, rounded to the nearest whole number, a tie to the even one.
 std::uint32_t PercentOf(std::uint32_t maximum, int percent);
@@ -27,8 +30,8 @@ enum class TInstallStep { DirectoryCreated, ApplicationWritten, LinkSaved, DataF
 using TInstallStepEvent = std::function<void(TInstallStep Step, const std::string& Path)>;
 
 // Positions run up to InstallRunMaximum: every payload block, then 96 % after the start-menu
-// links, 98 % after the desktop step, twice 99 % during the data file. Failures (I/O, the
-// link object) pass on; the steps after the failing one are not carried out. OnStep, if
+// links, 98 % after the desktop step, twice 99 % during the data file. EPayloadDamaged comes
+// before anything is written. Failures (I/O, the link object) pass on; the steps after the failing one are not carried out. OnStep, if
 // given, hears of every step done. A link counts as saved once the shell was asked to save
 // it: whether the file is there is the caller's to look at.
 void RunInstallation(const TInstallSettings& settings, const TRunProgressEvent& OnProgress,

@@ -1,5 +1,10 @@
 #include "engine/PB_Pictoro.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "engine/PayloadCheck.h"
+#include "engine/PayloadCodec.h"
 #include "platform/Platform.h"
 #include "platform/TextFile.h"
 
@@ -10,6 +15,8 @@ namespace {
 
 platform::TextFile PayloadFile;
 std::string PayloadTarget;
+const std::uint8_t* WriterImage = nullptr;
+std::int64_t WriterSize = 0;
 
 std::string TempName() {
     return PayloadTarget + PayloadTempSuffix;
@@ -47,6 +54,25 @@ void CloseAndReplace() {
 
 } // namespace
 
+const std::uint8_t* PayloadImage() {
+    static std::vector<std::uint8_t> decoded;
+    if (decoded.empty()) {
+        std::vector<std::uint8_t> image = DecodeStoredImage(PayloadStored, PayloadStoredSize, PayloadSize);
+        if (image.empty() || !PayloadIntact(image.data(), image.size(), PayloadImageCrc)) throw EPayloadDamaged();
+        decoded = std::move(image);
+    }
+    return decoded.data();
+}
+
+void PayloadLoad() {
+    PayloadUse(PayloadImage(), PayloadSize);
+}
+
+void PayloadUse(const std::uint8_t* image, std::int32_t size) {
+    WriterImage = image;
+    WriterSize = size;
+}
+
 void PayloadOpen(const std::string& FileName) {
     PayloadBlockNo = 0;
     PayloadPosition = 0;
@@ -59,22 +85,24 @@ void PayloadOpen(const std::string& FileName) {
 
 void PayloadWriteBlock() {
     ++PayloadBlockNo;
-    const std::uint8_t* block = PayloadImage + std::int64_t(PayloadBlockNo - 1) * PayloadBlockSize;
-    for (int i = 0; i < PayloadBlockSize; ++i) {
+    if (PayloadPosition == WriterSize) { // every byte is written: the closing step
         ++PayloadPosition;
-        if (PayloadPosition > PayloadSize) {
-            CloseAndReplace();
-            return;
-        }
-        Checked([&] { PayloadFile.Write(block[i]); });
+        CloseAndReplace();
+        return;
+    }
+    const std::int64_t end = std::min(PayloadPosition + PayloadBlockSize, WriterSize);
+    while (PayloadPosition < end) {
+        ++PayloadPosition;
+        Checked([] { PayloadFile.Write(WriterImage[PayloadPosition - 1]); });
     }
 }
 
 bool PayloadDone() {
-    return PayloadPosition > PayloadSize;
+    return PayloadPosition > WriterSize;
 }
 
 void WriteApplication(const std::string& Dir, const std::function<void(std::int64_t)>& OnBlock) {
+    PayloadLoad();
     if (!platform::DirectoryExists(Dir)) ForceDir(Dir);
     PayloadOpen(Dir + "Pictoro.Exe");
     do {

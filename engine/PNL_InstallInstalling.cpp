@@ -4,6 +4,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/PageNames.h"
+#include "shell/Program.h"
 
 TPNLInstallInstalling::TPNLInstallInstalling(TComponent* owner) : TFramePanel(owner) {
     Name = PageName::PNLInstallInstalling;
@@ -27,6 +28,10 @@ void TPNLInstallInstalling::InstallFiles() {
         {InstallDir, DownloadDir, ConnectionKind}, DesktopShortcut, FormMain->WindowHandle()};
     EmptyBarOnFailure([&] {
         ProgressBar1->SetMax(InstallRunMaximum);
-        RunInstallation(settings, [this](std::uint32_t position) { SetProgress(position); });
+        try {
+            RunInstallation(settings, [this](std::uint32_t position) { SetProgress(position); });
+        } catch (const EPayloadDamaged&) {
+            RefuseDamagedInstaller();
+        }
     });
 }

@@ -6,6 +6,7 @@
 #include "shell/Appl_Globals.h"
 #include "shell/Form_Main.h"
 #include "shell/PageNames.h"
+#include "shell/Program.h"
 
 TPNLUpgradeUpgrading::TPNLUpgradeUpgrading(TComponent* owner) : TFramePanel(owner) {
     Name = PageName::PNLUpgradeUpgrading;
@@ -31,6 +32,10 @@ void TPNLUpgradeUpgrading::WriteExecutable() {
     TFormMain::TWorkBlock block(*FormMain);
     EmptyBarOnFailure([&] {
         ProgressBar1->SetMax(UpgradeRunMaximum);
-        RunUpgrade(InstallDir, [this](std::uint32_t position) { SetProgress(position); });
+        try {
+            RunUpgrade(InstallDir, [this](std::uint32_t position) { SetProgress(position); });
+        } catch (const EPayloadDamaged&) {
+            RefuseDamagedInstaller();
+        }
     });
 }

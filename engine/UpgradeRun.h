@@ -11,5 +11,6 @@
 constexpr std::uint32_t UpgradeRunMaximum = PayloadSize;
 
 // Positions: every payload block (the last one is UpgradeRunMaximum + 1), then the maximum
-// once more. Creates a missing InstallDir; I/O failures pass on.
+// once more. Creates a missing InstallDir; EPayloadDamaged (before anything is written) and
+// I/O failures pass on.
 void RunUpgrade(const std::string& InstallDir, const TRunProgressEvent& OnProgress);

@@ -1,6 +1,7 @@
 #include "shell/Program.h"
 
 #include "platform/Exceptions.h"
+#include "platform/Platform.h"
 #include "shell/Form_Main.h"
 #include "toolkit/Forms.h"
 
@@ -22,4 +23,9 @@ void RunProgram() {
 void ShowInstallerDamaged() {
     Application->SetTitle(Title);
     Application->ShowException(Exception(InstallerDamagedText));
+}
+
+void RefuseDamagedInstaller() {
+    ShowInstallerDamaged();
+    platform::Halt(ExitDamagedInstaller);
 }

@@ -14,3 +14,6 @@ constexpr int ExitDamagedInstaller = 2;
 // box, or in the log of a silent run.
 inline const char* const InstallerDamagedText = "This installer is damaged and has to be downloaded again";
 void ShowInstallerDamaged();
+// Shows the damage box and ends the installer with ExitDamagedInstaller: the end of a run that
+// finds the carried application damaged before writing it.
+[[noreturn]] void RefuseDamagedInstaller();

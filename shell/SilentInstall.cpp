@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/Strings.h"
 #include "shell/CommandLine.h"
+#include "shell/Program.h"
 #include "shell/SilentLog.h"
 #include "toolkit/Forms.h"
 
@@ -102,6 +103,8 @@ TSilentExitCode Install(TSilentLog& log, const TSilentOptions& options) {
             settings, [](std::uint32_t) {},
             [&](TInstallStep step, const std::string& path) { LogStep(log, step, path); });
         return SilentInstalled;
+    } catch (const EPayloadDamaged&) { // found before anything was written
+        return Fail(log, InstallerDamagedText, SilentRefused);
     } catch (const std::exception& error) { // Exception among them, with its message
         message = error.what();
     } catch (...) { // the message stays the general one

@@ -137,6 +137,33 @@ stamped_with_checksum() {
   [ "$sums" = "$field" ] && [ "$field" != 00000000 ] || { echo "PE checksum $field; osslsigncode read and calculated: "$sums; return 1; }
 }
 
+# BITS FILE WORDS: the build's check of PICTORO_APPLICATION refuses FILE with a message that
+# names it and says WORDS.
+application_refused() {
+  local bits=$1 file=$2 words=$3 out
+  out=$(cmake -DAPPLICATION="$file" -DBITS="$bits" -P "$root/payload/CheckApplication.cmake" 2>&1) &&
+    { echo "accepted $file"; return 1; }
+  out=$(tr -s ' \n' ' ' <<<"$out")
+  [[ $out == *"PICTORO_APPLICATION $file"* && $out == *"$words"* ]] || { echo "message: $out"; return 1; }
+}
+
+# A configure with a non-PE application stops with the check's message, before any build.
+configure_refuses() {
+  local scratch out
+  scratch=$(mktemp -d)
+  printf 'MZ but no program' >"$scratch/Pictoro.Exe"
+  out=$(cmake --preset win32 -B "$scratch/build" -DPICTORO_APPLICATION="$scratch/Pictoro.Exe" 2>&1) &&
+    { echo "configured"; rm -rf "$scratch"; return 1; }
+  rm -rf "$scratch"
+  [[ $(tr -s ' \n' ' ' <<<"$out") == *"$scratch/Pictoro.Exe: not a 32-bit"* ]] || { echo "message: $out"; return 1; }
+}
+
+applications=$(mktemp -d)
+trap 'rm -rf "$applications"' EXIT
+printf 'no program at all' >"$applications/text.exe"
+: >"$applications/empty.exe"
+truncate -s 257M "$applications/large.exe"
+
 check "win32 exe is a PE32 i386 GUI program" is_program i686-w64-mingw32-objdump "$win32_exe" pei-i386 010b
 check "win64 exe is a PE32+ x86-64 GUI program" is_program x86_64-w64-mingw32-objdump "$win64_exe" pei-x86-64 020b
 check "win32 exe imports only KnownDLLs" imports_only_known_dlls i686-w64-mingw32-objdump "$win32_exe"
@@ -152,5 +179,12 @@ check "win32 exe has the sources' time stamp and a right PE checksum" stamped_wi
 check "win64 exe has the sources' time stamp and a right PE checksum" stamped_with_checksum "$win64_exe" "$win64_dir"
 check "win32 build links no winpthreads" links_no_winpthreads "$win32_dir"
 check "win64 build links no winpthreads" links_no_winpthreads "$win64_dir"
+check "the build refuses a missing application" application_refused 32 "$applications/missing.exe" "no such file"
+check "the build refuses an empty application" application_refused 32 "$applications/empty.exe" "the file is empty"
+check "the build refuses an application over 256 MiB" application_refused 32 "$applications/large.exe" "more than the 256 MiB"
+check "the build refuses a file that is no program" application_refused 32 "$applications/text.exe" "no MZ header"
+check "the win32 build refuses a PE32+ application" application_refused 32 "$win64_exe" "not a 32-bit (PE32, i386)"
+check "the win64 build refuses a PE32 application" application_refused 64 "$win32_exe" "not a 64-bit (PE32+, x86-64)"
+check "the win32 configure refuses a non-PE application" configure_refuses
 
 finish

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Prints the bytes of EXE beyond the application image it carries (the payload size that
-# engine/PB_Pictoro.h declares).
+# Prints the bytes of EXE beyond the application it carries as stored (payload/Pictoro.Exe.lzma
+# of the build beside EXE).
 #   tests/build/exe-size.sh EXE
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
-payload=$(sed -n 's/.*PayloadSize = \([0-9]*\).*/\1/p' "$root/engine/PB_Pictoro.h")
-[ -n "$payload" ] || { echo "no PayloadSize in engine/PB_Pictoro.h" >&2; exit 1; }
-echo $(( $(stat -c %s "$1") - payload ))
+stored=$(dirname "$1")/payload/Pictoro.Exe.lzma
+[ -f "$stored" ] || { echo "no $stored beside $1" >&2; exit 1; }
+echo $(( $(stat -c %s "$1") - $(stat -c %s "$stored") ))

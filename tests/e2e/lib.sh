@@ -18,13 +18,15 @@ E2E_CAPTION="Install Pictoro 1.7"
 E2E_WIN_DIR='C:\e2e'
 
 # Picks the build that the next e2e_fresh_prefix puts on drive C:: win32 or win64. Sets
-# E2E_ARCH, E2E_BUILD, E2E_EXE, E2E_PROBE and PAYLOAD_IMAGE (the application the exe carries).
+# E2E_ARCH, E2E_BUILD, E2E_EXE, E2E_PROBE, PAYLOAD_IMAGE (the application the exe carries) and
+# PAYLOAD_STORED (the bytes it carries it as).
 e2e_use_build() {
   E2E_ARCH=$1
   E2E_BUILD=$E2E_ROOT/build/$E2E_ARCH
   E2E_EXE=$E2E_BUILD/Install_Pictoro.exe
   E2E_PROBE=$E2E_BUILD/tests/e2e/probe/probe.exe
   PAYLOAD_IMAGE=$E2E_BUILD/payload/Pictoro.Exe
+  PAYLOAD_STORED=$E2E_BUILD/payload/Pictoro.Exe.lzma
 }
 e2e_use_build "$E2E_ARCH"
 

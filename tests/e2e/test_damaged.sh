@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A damaged download: a copy of the installer with one byte of the application it carries
-# changed, started by an installed application with /autoupdate. It shows one error box and
+# A damaged download: a copy of the installer with one byte of the application it carries (as
+# stored, compressed) changed, started by an installed application with /autoupdate. It shows one error box and
 # no wizard window, ends with exit code 2 once the box is closed, and has written nothing: the
 # installed Pictoro.Exe is the one it was, and drive C: holds no new or changed file. Started
 # with /silent, it shows nothing, logs the same message and ends with 2, having installed
@@ -23,7 +23,7 @@ drive_c_files() { (cd "$E2E_C" && find . -path ./windows -prune -o -type f -prin
 
 e2e_begin damaged
 exe=$E2E_C/e2e/Install_Pictoro.exe
-at=$(( $(image_offset "$exe" "$PAYLOAD_IMAGE") + 9000 ))   # inside the application's code
+at=$(( $(image_offset "$exe" "$PAYLOAD_STORED") + $(stat -c %s "$PAYLOAD_STORED") / 2 ))
 byte=$(od -An -tu1 -j "$at" -N 1 "$exe" | tr -d ' ')
 printf "\\$(printf '%03o' $(( byte ^ 0x10 )))" | dd of="$exe" bs=1 seek="$at" conv=notrunc status=none
 cmp -s "$exe" "$E2E_EXE" && e2e_fail "the copy was not changed"

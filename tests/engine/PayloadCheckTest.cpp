@@ -1,9 +1,10 @@
-// The check value of the application image: the CRC-32 itself, the value the build stored, and
-// one changed byte of the image or of the stored value.
+// The check values of the carried application: the CRC-32 itself, the values the build stored,
+// and one changed byte of the stored bytes or of the stored value.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "engine/PB_Pictoro.h"
 #include "engine/PayloadCheck.h"
 
 namespace {
@@ -32,13 +33,14 @@ TEST(PayloadCheck, Crc32IsTheCommonOne) {
             EXPECT_EQ(Crc32(&bytes[start], size), BitwiseCrc32(&bytes[start], size)) << start << " " << size;
 }
 
-TEST(PayloadCheck, TheBuildStoredTheImagesValue) {
-    EXPECT_EQ(PayloadCrc, BitwiseCrc32(PayloadImage, PayloadSize));
+TEST(PayloadCheck, TheBuildStoredTheValuesOfTheStoredBytesAndOfTheApplication) {
+    EXPECT_EQ(PayloadCrc, BitwiseCrc32(PayloadStored, PayloadStoredSize));
     EXPECT_TRUE(PayloadImageIntact());
+    EXPECT_EQ(PayloadImageCrc, BitwiseCrc32(PayloadImage(), PayloadSize));
 }
 
-TEST(PayloadCheck, OneChangedByteOfTheImageOrOfTheValueIsDamage) {
-    std::vector<std::uint8_t> image(PayloadImage, PayloadImage + PayloadSize);
+TEST(PayloadCheck, OneChangedByteOfTheStoredBytesOrOfTheValueIsDamage) {
+    std::vector<std::uint8_t> image(PayloadStored, PayloadStored + PayloadStoredSize);
     ASSERT_TRUE(PayloadIntact(image.data(), image.size(), PayloadCrc));
     for (std::size_t at : {std::size_t(0), image.size() / 2, image.size() - 1}) {
         image[at] ^= 0x01;

@@ -15,7 +15,7 @@ const std::string Target = "C:\\Pictoro\\Pictoro.Exe";
 const std::string Temp = Target + PayloadTempSuffix;
 
 std::string Image() {
-    return {reinterpret_cast<const char*>(PayloadImage), std::size_t(PayloadSize)};
+    return {reinterpret_cast<const char*>(PayloadImage()), std::size_t(PayloadSize)};
 }
 
 class PayloadWriterTest : public VirtualDriveTest {
@@ -23,6 +23,7 @@ protected:
     void SetUp() override {
         VirtualDriveTest::SetUp();
         MakeDir("C:\\Pictoro");
+        PayloadLoad();
     }
 
     // Runs the callers' loop to its end; returns the positions seen after each call.
@@ -38,10 +39,11 @@ protected:
 };
 
 TEST_F(PayloadWriterTest, ImageIsAWindowsProgram) {
-    ASSERT_EQ(std::string(PayloadImage, PayloadImage + 2), "MZ");
-    std::uint32_t header = PayloadImage[0x3C] | PayloadImage[0x3D] << 8 | PayloadImage[0x3E] << 16;
+    const std::uint8_t* image = PayloadImage();
+    ASSERT_EQ(std::string(image, image + 2), "MZ");
+    std::uint32_t header = image[0x3C] | image[0x3D] << 8 | image[0x3E] << 16;
     ASSERT_LT(header, 4096u);
-    EXPECT_EQ(std::string(PayloadImage + header, PayloadImage + header + 4), std::string("PE\0\0", 4));
+    EXPECT_EQ(std::string(image + header, image + header + 4), std::string("PE\0\0", 4));
 }
 
 TEST_F(PayloadWriterTest, CountersAndBufferedBytesThroughAWholeWrite) {
@@ -82,6 +84,53 @@ TEST_F(PayloadWriterTest, CallersLoopMakes2438CallsAndCanStartOver) {
         EXPECT_EQ(positions.back(), 2495489);
         EXPECT_EQ(ReadFile(Target), Image());
     }
+}
+
+// Images of other sizes: the last block writes the rest, the call after it closes.
+TEST_F(PayloadWriterTest, APartialLastBlockWritesTheRestAndTheNextCallCloses) {
+    struct Case {
+        std::int32_t size;
+        std::vector<std::int64_t> positions;
+    };
+    const std::vector<Case> cases = {
+        {1, {1, 2}},
+        {1000, {1000, 1001}},
+        {1024, {1024, 1025}}, // one whole block
+        {1025, {1024, 1025, 1026}}, // one block more than a whole number of blocks
+        {2 * 1024 + 1, {1024, 2048, 2049, 2050}},
+        {3 * 1024 - 1, {1024, 2048, 3071, 3072}},
+    };
+    for (const Case& c : cases) {
+        std::string bytes(std::size_t(c.size), '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 7 + 3);
+        PayloadUse(reinterpret_cast<const std::uint8_t*>(bytes.data()), c.size);
+        PayloadOpen(Target);
+        std::vector<std::int64_t> positions;
+        do {
+            PayloadWriteBlock();
+            positions.push_back(PayloadPosition);
+            if (PayloadPosition == c.size) {
+                EXPECT_FALSE(PayloadDone()) << c.size; // not yet closed
+            }
+        } while (!PayloadDone());
+        EXPECT_EQ(positions, c.positions) << c.size;
+        EXPECT_EQ(PayloadBlockNo, std::int32_t(c.positions.size())) << c.size;
+        EXPECT_EQ(ReadFile(Target), bytes) << c.size;
+        EXPECT_FALSE(Exists(Temp)) << c.size;
+    }
+}
+
+TEST_F(PayloadWriterTest, APartialBlockReachesTheFileOnlyAtTheClosingCall) {
+    const std::string bytes(1024 + 300, 'p');
+    PayloadUse(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::int32_t(bytes.size()));
+    PayloadOpen(Target);
+    PayloadWriteBlock();
+    PayloadWriteBlock();
+    EXPECT_EQ(PayloadPosition, 1324);
+    EXPECT_EQ(ReadFile(Temp).size(), 1280u); // ten 128-byte pieces; 44 bytes wait in the buffer
+    EXPECT_FALSE(Exists(Target));
+    PayloadWriteBlock();
+    EXPECT_EQ(ReadFile(Target), bytes);
 }
 
 TEST_F(PayloadWriterTest, LargerEarlierFileIsReplacedByExactlyTheImage) {

@@ -57,6 +57,14 @@ TEST(PercentOf, RoundsToTheNearestAndATieToTheEvenNumber) {
     EXPECT_EQ(PercentOf(0, 96), 0u);
 }
 
+TEST(InstallRunMaximumOf, IsTheSizeAndAThirtiethOfItInWholeNumbers) {
+    EXPECT_EQ(InstallRunMaximumOf(2495488), 2578670u); // the stand-in's
+    EXPECT_EQ(InstallRunMaximumOf(2232334), 2306745u);
+    EXPECT_EQ(InstallRunMaximumOf(1025), 1059u);
+    EXPECT_EQ(InstallRunMaximumOf(29), 29u);
+    EXPECT_EQ(InstallRunMaximumOf(268435456), 277383304u); // the largest the build takes
+}
+
 TEST_F(RunsTest, InstallationReportsEveryBlockThenTheSharesOfTheLaterSteps) {
     EXPECT_EQ(InstallRunMaximum, Maximum);
     std::vector<std::uint32_t> positions = Install();

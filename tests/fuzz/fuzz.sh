@@ -3,15 +3,15 @@
 # report fatal) on both cores, for a number of inputs or of seconds, starting from the target's
 # corpus in the tree; then merges that corpus and what the run found down to the inputs that
 # add coverage, back into the tree. Prints the inputs run, the time and the inputs per second.
-#   tests/fuzz/fuzz.sh commandline|datafile --runs N|--seconds S
+#   tests/fuzz/fuzz.sh commandline|datafile|decoder --runs N|--seconds S
 # A finding is left in build/fuzz/<target>/ as crash-*, leak-* or timeout-*; the exit is then 1.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-usage() { echo "usage: tests/fuzz/fuzz.sh commandline|datafile --runs N|--seconds S" >&2; exit 2; }
+usage() { echo "usage: tests/fuzz/fuzz.sh commandline|datafile|decoder --runs N|--seconds S" >&2; exit 2; }
 [ $# -eq 3 ] || usage
 target=$1 unit=$2 amount=$3
-[[ $target == commandline || $target == datafile ]] || usage
+[[ $target == commandline || $target == datafile || $target == decoder ]] || usage
 [[ $amount =~ ^[1-9][0-9]*$ ]] || usage
 jobs=${FUZZ_JOBS:-2}
 case $unit in
@@ -21,18 +21,21 @@ case $unit in
 esac
 # Longer inputs only slow the run: the parse does on long lines what it does on short ones
 # (256 bytes reach the coverage of 2048, several times faster), and a data file needs its key
-# seed of 879 to 977 bytes and little else to hold every kind of record.
+# seed of 879 to 977 bytes and little else to hold every kind of record; a stream of a few
+# kilobytes reaches every state of the decoder.
 case $target in
   commandline) max_len=256 ;;
   datafile) max_len=4096 ;;
+  decoder) max_len=8192 ;;
 esac
 
 build=${FUZZ_BUILD_DIR:-$root/build/fuzz}
 [ -d /dev/shm ] && export TMPDIR=${TMPDIR:-/dev/shm}   # the data-file target's input file lives there
 "$root/scripts/setup"
+sanitize="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all" # the C decoder too
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICTORO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all" >/dev/null
-cmake --build "$build" -j2 --target "fuzz-$target" pictoro-dat >/dev/null
+    -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_C_FLAGS="$sanitize" >/dev/null
+cmake --build "$build" -j2 --target "fuzz-$target" pictoro-dat pictoro_payload >/dev/null
 fuzz=$build/tests/fuzz/fuzz-$target
 
 corpus=$here/corpus-$target
@@ -47,6 +50,14 @@ case $target in
     "$build/tools/pictoro-dat/pictoro-dat" init --install-dir 'C:\Pictoro' --download-dir 'C:\Downloads' \
         --connection 5 "$work/found/fresh.dat"
     head -c 1500 "$work/found/fresh.dat" >"$work/found/start.dat" ;;
+  decoder) # the start of the stand-in's code, stored as the build stores it, behind its size
+    for n in 600 5000; do
+      head -c $n "$build/payload/Pictoro.unpadded.exe" >"$work/program"
+      "$build/host/payload-pack" "$work/program" "$work/program.filtered"
+      printf "$(printf '\\x%02x\\x%02x' $(( (n - 1) % 256 )) $(( (n - 1) / 256 )))" >"$work/found/program-$n"
+      xz --format=lzma --lzma1=preset=9e --stdout "$work/program.filtered" >>"$work/found/program-$n"
+    done
+    rm "$work/program" "$work/program.filtered" ;;
 esac
 
 cd "$work"

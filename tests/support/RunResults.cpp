@@ -52,5 +52,5 @@ Link ReadLink(const std::string& windowsPath) {
 bool ExecutableIsTheImage(const std::string& windowsPath) {
     const std::string bytes = HostBytes(windowsPath);
     return bytes.size() == std::size_t(PayloadSize) &&
-        std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(PayloadImage));
+        std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(PayloadImage()));
 }
