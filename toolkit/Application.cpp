@@ -82,10 +82,29 @@ void TApplication::ShowException(const Exception& error) {
     MessageBoxShow(WithFullStop(error.Message), Title(), mbIconStop | mbOK);
 }
 
-int TApplication::MessageBoxShow(const std::string& text, const std::string& caption, unsigned flags) {
+namespace {
+
+int boxesOpen = 0;
+
+// The backend's box, counted while it is open.
+int ShowBox(const std::string& text, const std::string& caption, unsigned flags) {
+    struct Open {
+        Open() { ++boxesOpen; }
+        ~Open() { --boxesOpen; }
+    } open;
     return backend::ShowMessageBox(text, caption, flags);
 }
 
+} // namespace
+
+int TApplication::MessageBoxShow(const std::string& text, const std::string& caption, unsigned flags) {
+    return ShowBox(text, caption, flags);
+}
+
 void ShowMessage(const std::string& text) {
-    backend::ShowMessageBox(text, Application ? Application->Title() : std::string(), mbOK);
+    ShowBox(text, Application ? Application->Title() : std::string(), mbOK);
+}
+
+bool BoxShowing() {
+    return boxesOpen > 0;
 }
