@@ -24,18 +24,19 @@ Interface* ObjectOf(Make make, HWND window, LONG kind) {
 }
 
 // oleacc and oleaut32 are loaded when first needed.
-IAccessible* StandardObject(HWND window) {
+IAccessible* StandardObject(HWND window, LONG kind) {
     static const auto create =
         platform::SystemFunction<decltype(&::CreateStdAccessibleObject)>("oleacc.dll", "CreateStdAccessibleObject");
-    return ObjectOf<IAccessible>(create, window, OBJID_CLIENT);
+    return ObjectOf<IAccessible>(create, window, kind);
 }
 
-// A child window's window object (OBJID_WINDOW): its parent is the container, and it lists
-// the window's frame parts (scroll bars) beside its client object.
-IDispatch* WindowObject(HWND window) {
+// The object a client gets: OBJID_CLIENT of a window, or OBJID_WINDOW of a child window (its
+// parent is the container, and it lists the window's frame parts, such as scroll bars, beside
+// its client object).
+IDispatch* ObjectFromWindow(HWND window, LONG kind) {
     static const auto fromWindow =
         platform::SystemFunction<decltype(&::AccessibleObjectFromWindow)>("oleacc.dll", "AccessibleObjectFromWindow");
-    return ObjectOf<IDispatch>(fromWindow, window, OBJID_WINDOW);
+    return ObjectOf<IDispatch>(fromWindow, window, kind);
 }
 
 // S_FALSE and no string for an empty text.
@@ -180,6 +181,38 @@ private:
     std::string name_;
 };
 
+// A child window's window object with its parent window's client object as its parent, as
+// Windows has it (Wine's standard window object names no parent). It tells its window
+// (IOleWindow), so that a client finds the window from the object.
+class ChildWindowAccessible final : public ForwardingAccessible, public IOleWindow {
+public:
+    ChildWindowAccessible(HWND window, IAccessible* standard) : ForwardingAccessible(standard), window_(window) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (!object || id != __uuidof(IOleWindow)) return ForwardingAccessible::QueryInterface(id, object);
+        *object = static_cast<IOleWindow*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ForwardingAccessible::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ForwardingAccessible::Release(); }
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (!window) return E_POINTER;
+        *window = window_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (!parent) return E_POINTER;
+        *parent = ObjectFromWindow(GetParent(window_), OBJID_CLIENT);
+        return *parent ? S_OK : S_FALSE;
+    }
+
+private:
+    HWND window_;
+};
+
 // Child ids of window-less controls are answered from the model; the window itself
 // (CHILDID_SELF) by the window's standard object. A child window answers for itself through
 // its own object (get_accChild, accHitTest, accNavigate); its child id is not answered here.
@@ -200,7 +233,7 @@ public:
         TControl* control = Child(child);
         if (!control) return E_INVALIDARG;
         if (!control->IsWindowed()) return S_FALSE;
-        *object = WindowObject(HandleOf(*control));
+        *object = ObjectFromWindow(HandleOf(*control), OBJID_WINDOW);
         return *object ? S_OK : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -324,7 +357,7 @@ private:
     // A window-less child as its id, a child window as its object.
     static HRESULT ChildVariant(const TControl& control, VARIANT* out) {
         if (!control.IsWindowed()) return SetI4(out, accessibility::ChildId(control));
-        out->pdispVal = WindowObject(HandleOf(control));
+        out->pdispVal = ObjectFromWindow(HandleOf(control), OBJID_WINDOW);
         out->vt = out->pdispVal ? VT_DISPATCH : VT_EMPTY;
         return out->pdispVal ? S_OK : S_FALSE;
     }
@@ -350,13 +383,12 @@ private:
 
 namespace {
 
-// Marshals the object made around the window's standard object for WM_GETOBJECT's OBJID_CLIENT.
+// Marshals the object that make builds around the window's standard object of that kind.
 template <typename Make>
-LRESULT AnswerWithObject(HWND window, WPARAM wParam, LPARAM lParam, Make make) {
-    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
+LRESULT AnswerWithObject(HWND window, WPARAM wParam, LONG kind, Make make) {
     static const auto lresultFromObject =
         platform::SystemFunction<decltype(&::LresultFromObject)>("oleacc.dll", "LresultFromObject");
-    IAccessible* standard = lresultFromObject ? StandardObject(window) : nullptr;
+    IAccessible* standard = lresultFromObject ? StandardObject(window, kind) : nullptr;
     if (!standard) return 0;
     ForwardingAccessible* object = make(standard);
     if (!object) {
@@ -368,17 +400,32 @@ LRESULT AnswerWithObject(HWND window, WPARAM wParam, LPARAM lParam, Make make) {
     return result;
 }
 
+// OBJID_WINDOW of a child window: the object that leads to its parent.
+LRESULT ChildWindowObject(HWND window, WPARAM wParam) {
+    if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) return 0;
+    return AnswerWithObject(window, wParam, OBJID_WINDOW, [window](IAccessible* standard) -> ForwardingAccessible* {
+        return new (std::nothrow) ChildWindowAccessible(window, standard);
+    });
+}
+
+bool Asks(LPARAM lParam, LONG kind) {
+    return static_cast<DWORD>(lParam) == static_cast<DWORD>(kind);
+}
+
 } // namespace
 
 LRESULT ContainerObject(HWND window, WPARAM wParam, LPARAM lParam) {
-    return AnswerWithObject(window, wParam, lParam, [window](IAccessible* standard) -> ForwardingAccessible* {
+    if (Asks(lParam, OBJID_WINDOW)) return ChildWindowObject(window, wParam);
+    if (!Asks(lParam, OBJID_CLIENT)) return 0;
+    return AnswerWithObject(window, wParam, OBJID_CLIENT, [window](IAccessible* standard) -> ForwardingAccessible* {
         return new (std::nothrow) ContainerAccessible(window, standard);
     });
 }
 
-LRESULT NamedObject(HWND window, WPARAM wParam, LPARAM lParam, const std::string& name) {
-    if (name.empty()) return 0;
-    return AnswerWithObject(window, wParam, lParam, [&name](IAccessible* standard) -> ForwardingAccessible* {
+LRESULT NativeControlObject(HWND window, WPARAM wParam, LPARAM lParam, const std::string& name) {
+    if (Asks(lParam, OBJID_WINDOW)) return ChildWindowObject(window, wParam);
+    if (!Asks(lParam, OBJID_CLIENT) || name.empty()) return 0;
+    return AnswerWithObject(window, wParam, OBJID_CLIENT, [&name](IAccessible* standard) -> ForwardingAccessible* {
         return new (std::nothrow) NamedAccessible(standard, name);
     });
 }

@@ -46,7 +46,8 @@ LRESULT CALLBACK NativePeer::SubclassProcedure(HWND window, UINT message, WPARAM
         if (peer->KeyDown(wParam)) return 0;
         break;
     case WM_GETOBJECT:
-        if (const LRESULT object = NamedObject(window, wParam, lParam, peer->control_.AccessibleName)) return object;
+        if (const LRESULT object = NativeControlObject(window, wParam, lParam, peer->control_.AccessibleName))
+            return object;
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, SubclassProcedure, 0);
