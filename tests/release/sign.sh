@@ -50,11 +50,11 @@ pe_stamp_refuses_signed_files() {
   if output=$("$stamp" "$work/signed.exe" 1 2>&1); then echo "pe-stamp stamped a signed file"; return 1; fi
   grep -q 'signed' <<<"$output" || { echo "no reason given: $output"; return 1; }
   cmp -s "$work/signed.exe" "$release" || { echo "pe-stamp changed the signed file"; return 1; }
-  cp build/win32/Install_Pictoro.exe "$work/unsigned.exe" && ln -f "$work/unsigned.exe" "$work/link.exe"
-  "$stamp" "$work/unsigned.exe" 1 || return 1
+  cp build/win32/Install_Pictoro.exe "$work/stamped.exe" && ln -f "$work/stamped.exe" "$work/link.exe"
+  "$stamp" "$work/stamped.exe" 1 || return 1
   cmp -s "$work/link.exe" build/win32/Install_Pictoro.exe || { echo "pe-stamp wrote the file in place"; return 1; }
-  ! cmp -s "$work/unsigned.exe" build/win32/Install_Pictoro.exe || { echo "pe-stamp did not stamp"; return 1; }
-  [ -x "$work/unsigned.exe" ] || { echo "the stamped file lost its permissions"; return 1; }
+  ! cmp -s "$work/stamped.exe" build/win32/Install_Pictoro.exe || { echo "pe-stamp did not stamp"; return 1; }
+  [ -x "$work/stamped.exe" ] || { echo "the stamped file lost its permissions"; return 1; }
   [ -z "$(find "$work" -name '*.pe-stamp.*')" ] || { echo "a temporary file was left"; return 1; }
 }
 
