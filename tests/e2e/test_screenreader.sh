@@ -6,7 +6,7 @@
 # events; a hidden button refuses a press. On the installation directory page the reader asks
 # what careless clients ask (bad child ids, a hit test, a walk over the children and up from a
 # child window) and reads the names of the page's windows; objects it holds still answer after
-# the page changed, and fail without harm once the window is gone. The listings are saved as
+# the page changed, and fail without harm once the window is gone. A press behind a box is refused. The listings are saved as
 # build/e2e/screenreader-*.txt.
 set -euo pipefail
 here=$(dirname "$0")
@@ -73,6 +73,11 @@ expect_buttons disclaimer "Exit Alt+E Press" "Next Alt+N Press" "Previous Alt+P 
 
 # Without agreement the refusal shows; the press returned before it, so the reader is free.
 press Next
+e2e_wait_box >/dev/null
+# Behind the box no click acts, and no press either.
+status=0
+reader press "$E2E_CAPTION" Previous 2>/dev/null || status=$?
+e2e_expect_eq "a press behind the box" 3 "$status"
 expect_refusal "You can only install Pictoro in case you agree to this statement.^MCheck the checkbox to confirm.^MOtherwise please press Exit." screenreader-refusal
 e2e_click_control "I have read the statement above and I fully agree with this statement."
 press Next "Install or upgrade?"
