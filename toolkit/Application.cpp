@@ -1,4 +1,5 @@
-// The application object, its default exception handler and the simple message box.
+// The application object, its default exception handler and the simple message box (counted
+// while open).
 #include <cstdlib>
 
 #include "platform/Platform.h"
@@ -18,6 +19,17 @@ void UninitializeCom() {
     if (!comInitialised) return;
     comInitialised = false;
     platform::CoUninitializeApartment();
+}
+
+int boxesOpen = 0;
+
+// The backend's box, counted while it is open.
+int ShowBox(const std::string& text, const std::string& caption, unsigned flags) {
+    struct Open {
+        Open() { ++boxesOpen; }
+        ~Open() { --boxesOpen; }
+    } open;
+    return backend::ShowMessageBox(text, caption, flags);
 }
 
 } // namespace
@@ -81,21 +93,6 @@ void TApplication::HandleException(const Exception& error) {
 void TApplication::ShowException(const Exception& error) {
     MessageBoxShow(WithFullStop(error.Message), Title(), mbIconStop | mbOK);
 }
-
-namespace {
-
-int boxesOpen = 0;
-
-// The backend's box, counted while it is open.
-int ShowBox(const std::string& text, const std::string& caption, unsigned flags) {
-    struct Open {
-        Open() { ++boxesOpen; }
-        ~Open() { --boxesOpen; }
-    } open;
-    return backend::ShowMessageBox(text, caption, flags);
-}
-
-} // namespace
 
 int TApplication::MessageBoxShow(const std::string& text, const std::string& caption, unsigned flags) {
     return ShowBox(text, caption, flags);
