@@ -14,6 +14,10 @@ void TDirectoryChoice::CreateControls(TWinControl* page) {
     DirectoryListBox1->OnDblClick = [this](TObject* Sender) { DirectoryListBox1Change(Sender); };
     DriveComboBox1 = PlaceControl<TDriveComboBox>(page, page, "DriveComboBox1", 286, 311, 393, 19);
     DriveComboBox1->SetDirList(DirectoryListBox1);
+    // The page has no label beside them: names for screen readers.
+    Edit1->AccessibleName = editName_;
+    DirectoryListBox1->AccessibleName = "Folders";
+    DriveComboBox1->AccessibleName = "Drive";
 
     DirectoryListBox1->TabOrder = 0;
     Edit1->TabOrder = 1;

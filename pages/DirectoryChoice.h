@@ -20,11 +20,14 @@ public:
     void DirectoryListBox1Change(TObject* Sender);
 
 protected:
-    explicit TDirectoryChoice(std::string folderWord) : folderWord_(std::move(folderWord)) {}
+    // editName: what a screen reader calls the edit field.
+    TDirectoryChoice(std::string folderWord, std::string editName)
+        : folderWord_(std::move(folderWord)), editName_(std::move(editName)) {}
     void CreateControls(TWinControl* page);
     // Trims the edit field; refuses a text shorter than 3 characters.
     std::string CheckedEditText();
 
 private:
     std::string folderWord_;
+    std::string editName_;
 };

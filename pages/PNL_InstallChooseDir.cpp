@@ -19,7 +19,7 @@ const char* const Explanation =
 } // namespace
 
 TPnlInstallChooseDir::TPnlInstallChooseDir(TComponent* owner)
-    : TFramePanel(owner), TDirectoryChoice(InstallFolderWord) {
+    : TFramePanel(owner), TDirectoryChoice(InstallFolderWord, "Installation directory") {
     Name = PageName::PnlInstallChooseDir;
     HeaderText = "Choose installation directory";
     CreateControls(this);

@@ -21,7 +21,7 @@ const char* const Explanation =
 } // namespace
 
 TPNLInstallChooseDownloadDir::TPNLInstallChooseDownloadDir(TComponent* owner)
-    : TFramePanel(owner), TDirectoryChoice(DownloadFolderWord) {
+    : TFramePanel(owner), TDirectoryChoice(DownloadFolderWord, "Download directory") {
     Name = PageName::PNLInstallChooseDownloadDir;
     HeaderText = "Choose download directory";
     CreateControls(this);

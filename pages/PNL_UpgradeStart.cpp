@@ -25,6 +25,7 @@ TPNLUpgradeStart::TPNLUpgradeStart(TComponent* owner) : TFramePanel(owner) {
     ComboBoxUpgrade = PlaceControl<TComboBox>(this, this, "ComboBoxUpgrade", 16, 32, 457, 21);
     ComboBoxUpgrade->Style = csDropDownList;
     ComboBoxUpgrade->ItemHeight = 13;
+    ComboBoxUpgrade->AccessibleName = LabelName(Label13->Caption());
 }
 
 void TPNLUpgradeStart::SetupButtons(tKvButtonBar* Bar) {

@@ -12,6 +12,7 @@ void TProgressDisplay::CreateProgressControls(TWinControl* page) {
     SetOwnFont(*Label12, 0, clWhite);
     ProgressBar1 = PlaceControl<TProgressBar>(page, page, "ProgressBar1", 39, 232, 634, 26);
     ProgressBar1->Smooth = true;
+    ProgressBar1->AccessibleName = "Progress"; // for screen readers; the label above tells the percentage
 }
 
 void TProgressDisplay::SetProgress(std::uint32_t Value) {

@@ -115,20 +115,23 @@ void TFormMain::ShowPage(const std::string& Name, bool Animate) {
     if (!sheet || sheet->ControlCount() == 0) return;
     auto* page = dynamic_cast<TFramePanel*>(sheet->Controls().front());
     if (!page) return;
-    if (Animate) SlideOut();
-    try {
-        PageControl->SetActivePage(sheet);
-        PnlHeader->SetCaption(page->HeaderText);
-        PnlButtons->ClearButtons();
-        page->SetupButtons(PnlButtons);
-        PnlButtons->AccessibleChildrenChanged();
-        page->PageShow();
-        FocusPage(*page);
-    } catch (...) {
-        if (Animate) MoveSlidingParts(-SlideSteps * SlideDistance, SlideSteps * SlideDistance); // back in sight
-        throw;
+    {
+        TActionHold hold(*this); // no reader's press acts while the pages change
+        if (Animate) SlideOut();
+        try {
+            PageControl->SetActivePage(sheet);
+            PnlHeader->SetCaption(page->HeaderText);
+            PnlButtons->ClearButtons();
+            page->SetupButtons(PnlButtons);
+            PnlButtons->AccessibleChildrenChanged();
+            page->PageShow();
+            FocusPage(*page);
+        } catch (...) {
+            if (Animate) MoveSlidingParts(-SlideSteps * SlideDistance, SlideSteps * SlideDistance); // back in sight
+            throw;
+        }
+        if (Animate) SlideIn();
     }
-    if (Animate) SlideIn();
     page->PageShown();
 }
 
@@ -178,7 +181,7 @@ void TFormMain::Timer1Timer(TObject* /*Sender*/) {
     if (AutoUpdate) ShowPage(PageName::PNLUpgradeUpgrading, true);
 }
 
-TFormMain::TWorkBlock::TWorkBlock(TFormMain& form) : form_(form) {
+TFormMain::TWorkBlock::TWorkBlock(TFormMain& form) : form_(form), hold_(form) {
     ++form_.workDepth_;
 }
 

@@ -27,8 +27,8 @@ public:
     void PnlHeaderClick(TObject* Sender);
     void Timer1Timer(TObject* Sender);
 
-    // While a page works by itself, header clicks and requests to close the window are
-    // ignored. A page holds one of these for the length of its work; the block ends with it,
+    // While a page works by itself, header clicks, requests to close the window and a
+    // reader's default actions are ignored. A page holds one of these for the length of its work; the block ends with it,
     // however the work ends.
     class TWorkBlock {
     public:
@@ -39,6 +39,7 @@ public:
 
     private:
         TFormMain& form_;
+        TActionHold hold_;
     };
     bool Working() const { return workDepth_ > 0; }
 

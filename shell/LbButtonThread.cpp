@@ -1,8 +1,10 @@
 #include "platform/Platform.h"
 #include "shell/LbButtons.h"
 
-TLbButtonThread::TLbButtonThread(std::function<void(TObject* Sender)> OnStep) : OnStep(std::move(OnStep)) {
-    FreeOnTerminate = true;
+TLbButtonThread::TLbButtonThread(std::function<void(TObject* Sender)> OnStep) : OnStep(std::move(OnStep)) {}
+
+TLbButtonThread::~TLbButtonThread() {
+    EndAndWait();
 }
 
 void TLbButtonThread::Execute() {

@@ -71,6 +71,7 @@ TLbColorStyleColors GetColorStyleColors(TLbColorStyle ColorStyle);
 class TLbButtonThread : public TThread {
 public:
     explicit TLbButtonThread(std::function<void(TObject* Sender)> OnStep);
+    ~TLbButtonThread() override;
     std::function<void(TObject* Sender)> OnStep;
 
 protected:

@@ -1,6 +1,7 @@
 #include "shell/LbSpeedButton.h"
 
 #include <cctype>
+#include <utility>
 
 #include "platform/Platform.h"
 #include "toolkit/Forms.h"
@@ -148,7 +149,6 @@ void TLbSpeedButton::SetSlowDecease(bool Value) {
     slowDecease_ = Value;
     if (Value && !fadeThread_) {
         fadeThread_ = new TLbButtonThread([this](TObject* Sender) { FadeStep(Sender); });
-        fadeThread_->FreeOnTerminate = false;
     } else if (!Value && fadeThread_) {
         fadeLevel_ = 0;
         StopFadeThread();
@@ -334,17 +334,7 @@ void TLbSpeedButton::FadeStep(TObject* /*Sender*/) {
     Redraw();
 }
 
-// Resumes the thread as often as it was suspended, then ends and frees it. Failures are
-// swallowed: the button goes on with its destruction or switch-off in any case.
+// Ends and frees the thread: its destructor lifts the suspension and waits.
 void TLbSpeedButton::StopFadeThread() {
-    TLbButtonThread* thread = fadeThread_;
-    fadeThread_ = nullptr;
-    try {
-        while (thread->Suspended()) thread->Resume();
-    } catch (...) {}
-    try {
-        thread->Terminate();
-        thread->WaitFor();
-        delete thread;
-    } catch (...) {}
+    delete std::exchange(fadeThread_, nullptr);
 }

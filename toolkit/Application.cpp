@@ -1,4 +1,5 @@
-// The application object, its default exception handler and the simple message box.
+// The application object, its default exception handler and the simple message box (counted
+// while open).
 #include <cstdlib>
 
 #include "platform/Platform.h"
@@ -18,6 +19,17 @@ void UninitializeCom() {
     if (!comInitialised) return;
     comInitialised = false;
     platform::CoUninitializeApartment();
+}
+
+int boxesOpen = 0;
+
+// The backend's box, counted while it is open.
+int ShowBox(const std::string& text, const std::string& caption, unsigned flags) {
+    struct Open {
+        Open() { ++boxesOpen; }
+        ~Open() { --boxesOpen; }
+    } open;
+    return backend::ShowMessageBox(text, caption, flags);
 }
 
 } // namespace
@@ -83,9 +95,13 @@ void TApplication::ShowException(const Exception& error) {
 }
 
 int TApplication::MessageBoxShow(const std::string& text, const std::string& caption, unsigned flags) {
-    return backend::ShowMessageBox(text, caption, flags);
+    return ShowBox(text, caption, flags);
 }
 
 void ShowMessage(const std::string& text) {
-    backend::ShowMessageBox(text, Application ? Application->Title() : std::string(), mbOK);
+    ShowBox(text, Application ? Application->Title() : std::string(), mbOK);
+}
+
+bool BoxShowing() {
+    return boxesOpen > 0;
 }

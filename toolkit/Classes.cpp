@@ -55,11 +55,13 @@ TThread::TThread() : suspendCount_(1) {
 }
 
 TThread::~TThread() {
+    EndAndWait();
+    if (thread_.IsCurrent()) thread_.Detach();
+}
+
+void TThread::EndAndWait() {
     Terminate();
-    if (thread_.IsCurrent()) {
-        thread_.Detach();
-        return;
-    }
+    if (thread_.IsCurrent()) return;
     {
         std::lock_guard lock(suspension_);
         suspendCount_ = 0;
@@ -132,7 +134,7 @@ void TThread::Run() {
             // An exception ends the thread; nobody is there to show it.
         }
     }
-    const bool freeSelf = FreeOnTerminate;
+    const bool freeSelf = freeOnEnd_;
     SyncState& sync = Sync();
     {
         std::lock_guard lock(sync.Monitor);

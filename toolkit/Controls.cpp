@@ -32,6 +32,12 @@ std::string WithoutAccel(const std::string& caption) {
     return shown;
 }
 
+std::string LabelName(const std::string& caption) {
+    std::string name = WithoutAccel(caption);
+    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+    return name;
+}
+
 // ---- TComponent ----
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {

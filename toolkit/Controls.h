@@ -38,6 +38,8 @@ constexpr unsigned csAcceptsControls = 1, csCaptureMouse = 2, csClickEvents = 4,
 bool IsAccel(char key, const std::string& caption);
 // The caption as it is shown: a single '&' dropped, "&&" as one '&'.
 std::string WithoutAccel(const std::string& caption);
+// A label's caption as the accessible name of the control beside it: as shown, without the colon.
+std::string LabelName(const std::string& caption);
 
 // What assistive technology is told about a window-less control.
 enum class TAccRole { Graphic, StaticText, PushButton };
@@ -233,6 +235,8 @@ public:
     // True while the control's windows may wait until it is shown (see TTabSheet).
     virtual bool DefersPeer() const { return false; }
     bool IsWindowed() const override { return true; }
+    // What a screen reader names the window; empty: what the system names it by (its text).
+    std::string AccessibleName;
 
     // Called by the backend when the window paints: its own background and frame, then its
     // window-less children in z-order (toolkit/Dispatch.h does the children).

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Backend.h"
 #include "toolkit/DispatchState.h"
 #include "toolkit/Forms.h"
@@ -152,7 +153,7 @@ void PostPress(TControl& control) {
         if (posted == postedPresses.end()) return;
         postedPresses.erase(posted);
         TWinControl* window = target->Parent();
-        if (!window || !target->Enabled() || !target->Showing()) return;
+        if (!window || !target->Enabled() || !target->Showing() || !accessibility::ActionsAllowed(*target)) return;
         const int x = target->Left() + target->Width() / 2, y = target->Top() + target->Height() / 2;
         MouseDown(*window, mbLeft, 0, x, y, false);
         MouseUp(*window, mbLeft, 0, x, y);

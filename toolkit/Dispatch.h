@@ -22,7 +22,8 @@ bool DialogChar(TForm& form, char key);
 
 // A left press at the middle of a window-less control and its release, delivered as the
 // mouse delivers them at the next round of the message loop, if the control is then still
-// enabled and showing; forgotten if it is destroyed first.
+// enabled and showing and actions are allowed (toolkit/Accessibility.h); forgotten if it is
+// destroyed first.
 void PostPress(TControl& control);
 
 // Paints a window: its own face, then its window-less children that meet the dirty rectangle.

@@ -41,10 +41,26 @@ public:
     void SetActiveControl(TWinControl* control);
     void PaintWindow(TCanvas& canvas) override;
 
+    // Above 0 while the form holds its actions (TActionHold): a reader's default action is
+    // refused then.
+    int ActionHolds = 0;
+
 private:
     int clientWidth_ = 0, clientHeight_ = 0;
     bool closed_ = false;
     TWinControl* activeControl_ = nullptr;
+};
+
+// Holds the form's actions for its lifetime: while a page slides, while a run works.
+class TActionHold {
+public:
+    explicit TActionHold(TForm& form) : form_(form) { ++form_.ActionHolds; }
+    ~TActionHold() { --form_.ActionHolds; }
+    TActionHold(const TActionHold&) = delete;
+    TActionHold& operator=(const TActionHold&) = delete;
+
+private:
+    TForm& form_;
 };
 
 // A container that holds a page's controls inside another window.
@@ -109,3 +125,5 @@ std::string WithFullStop(const std::string& message);
 
 // The framework's simple message box: the text and OK, captioned with the application title.
 void ShowMessage(const std::string& text);
+// True while a message box of the program is open.
+bool BoxShowing();

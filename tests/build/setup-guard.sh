@@ -103,7 +103,7 @@ if [ "${1:-}" = --in-namespace ]; then
   "$3"
   exit
 fi
-in_namespace() { unshare --mount --propagation private -- bash "$self" --in-namespace "$scratch" "$1"; }
+in_namespace() { (source "$root/tests/e2e/root.sh" && root_namespace bash "$self" --in-namespace "$scratch" "$1"); }
 
 source "$root/tests/build/verdicts.sh"
 check() {  # NAME FUNCTION: runs FUNCTION in a fresh scratch folder, in a namespace of its own

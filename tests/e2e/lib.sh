@@ -387,7 +387,7 @@ e2e_run_on_small_disk() {  # SIZE DIR SEED SECONDS ARGS...
   mkdir -p "$dir"
   rm -rf "$dir.after"
   E2E_EXIT_CODE=0
-  E2E_OUT=$E2E_OUT E2E_C=$E2E_C timeout -k 5 "$seconds" unshare --mount --propagation private -- bash -c '
+  E2E_OUT=$E2E_OUT E2E_C=$E2E_C root_timeout "$seconds" root_namespace bash -c '
     size=$1 dir=$2 seed=$3 source=$4
     shift 4
     source "$source"

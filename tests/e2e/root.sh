@@ -26,7 +26,8 @@ root_complete() { [ -f "$PICTORO_ROOT_MARK" ]; }
 
 # root_namespace COMMAND [ARGS...]
 # Replaces the calling shell by COMMAND in a new mount namespace with private propagation, so
-# that nothing mounted in it reaches the host's namespace. Inside a chroot, / is no mount
+# that nothing mounted in it reaches the host's namespace. Every script that needs a mount
+# namespace of its own enters it here, never through unshare itself. Inside a chroot, / is no mount
 # point and its propagation cannot be set: there the new namespace is entered again, which
 # puts its process at the namespace's true root (outside the chroot, in this namespace only),
 # every mount is made private from there (with the outside's mount), and chroot returns to the

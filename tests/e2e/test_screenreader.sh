@@ -3,7 +3,11 @@
 # reader, see reader.cpp): every bar button is pressed through its default action only (the
 # check box and the radio item are clicked). At each page the reader must see the bar's buttons
 # and the page's labels with their texts; a page change must be announced by the bar's win
-# events; a hidden button refuses a press. The listings are saved as build/e2e/screenreader-*.txt.
+# events; a hidden button refuses a press. On the installation directory page the reader asks
+# what careless clients ask (bad child ids, a hit test, a walk over the children and up from a
+# child window) and reads the names of the page's windows; objects it holds still answer after
+# the page changed, and fail without harm once the window is gone. A press behind a box is refused. The listings are saved as
+# build/e2e/screenreader-*.txt.
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/lib.sh"
@@ -69,11 +73,41 @@ expect_buttons disclaimer "Exit Alt+E Press" "Next Alt+N Press" "Previous Alt+P 
 
 # Without agreement the refusal shows; the press returned before it, so the reader is free.
 press Next
+e2e_wait_box >/dev/null
+# Behind the box no click acts, and no press either.
+status=0
+reader press "$E2E_CAPTION" Previous 2>/dev/null || status=$?
+e2e_expect_eq "a press behind the box" 3 "$status"
 expect_refusal "You can only install Pictoro in case you agree to this statement.^MCheck the checkbox to confirm.^MOtherwise please press Exit." screenreader-refusal
 e2e_click_control "I have read the statement above and I fully agree with this statement."
 press Next "Install or upgrade?"
 press Next "Choose installation directory"
+checks=$(reader check "$E2E_CAPTION") || e2e_fail "the reader's checks failed"
+printf '%s\n' "$checks" >"$E2E_OUT/screenreader-check.txt"
+for named in "Edit	Installation directory" "ListBox	Folders" "ComboBox	Drive"; do
+  grep -qxF "window	$named" <<<"$checks" || e2e_fail "no window named \"${named#*	}\": $(grep '^window' <<<"$checks")"
+done
+# Every call with a bad id fails (an HRESULT with its high bit set).
+answered=$(awk -F'\t' '$1 ~ /^(name|role|location|helptopic|navigate|child)$/ && $3 !~ /^0x[89a-f]/' <<<"$checks")
+[ -z "$answered" ] || e2e_fail "bad child ids answered: $answered"
+[ "$(grep -c '^name' <<<"$checks")" -ge 6 ] || e2e_fail "too few containers asked: $checks"
+# Each walk reaches every listed child, and each child window's object leads back to the container.
+walks=$(awk -F'\t' '$2 == "walk"' <<<"$checks")
+[ -n "$walks" ] || e2e_fail "no walk over children"
+bad_walk=$(awk -F'\t' '$2 == "walk" && (length($4) != $3 || $4 ~ /[X?]/ || $5 != "0x00000001")' <<<"$checks")
+[ -z "$bad_walk" ] || e2e_fail "a walk over children went wrong: $bad_walk"
+grep -qP '^\S+\twalk\t\d+\t[IW]*W[IW]*\t' <<<"$checks" || e2e_fail "no child window on the walk: $walks"
+grep -qP '^hittest\t(\d+)\t\1\t0x00000000$' <<<"$checks" || e2e_fail "the hit test missed Next: $(grep '^hittest' <<<"$checks")"
+
+# Objects held over the page change and the end of the program.
+rm -f "$E2E_C/e2e/page-changed"
+root_timeout 300 root_wine "$WINEPREFIX" -b "$E2E_OUT" -C "$E2E_C/e2e" -- "$E2E_WIN_DIR\\reader.exe" \
+  hold "$E2E_CAPTION" 'C:\e2e\page-changed' >"$E2E_OUT/screenreader-hold.txt" 2>&1 &
+holder=$!
+for _ in $(seq 100); do grep -q '^before' "$E2E_OUT/screenreader-hold.txt" && break; sleep 0.1; done
 press Next "Choose download directory"
+: >"$E2E_C/e2e/page-changed"
+for _ in $(seq 100); do grep -q '^changed' "$E2E_OUT/screenreader-hold.txt" && break; sleep 0.1; done
 press Next "Select your internet-connection"
 e2e_click_control "&Cable Modem"
 press Next "Ready to install"
@@ -97,6 +131,14 @@ e2e_expect_eq "a hidden button pressed" 3 "$status"
 
 press "Start Pictoro"
 e2e_wait_exit 30
+wait "$holder" || e2e_fail "the reader holding objects did not end well: $(cat "$E2E_OUT/screenreader-hold.txt")"
+held=$(tr -d '\r' <"$E2E_OUT/screenreader-hold.txt")
+[ "$(grep -c '^before' <<<"$held")" -ge 2 ] || e2e_fail "the reader held too few objects: $held"
+[ -z "$(awk -F'\t' '$1 == "changed" && $3 != "0x00000000"' <<<"$held")" ] ||
+  e2e_fail "held objects did not answer after the page changed: $held"
+[ "$(grep -c '^closed' <<<"$held")" = "$(grep -c '^before' <<<"$held")" ] || e2e_fail "no answer after the end: $held"
+[ -z "$(awk -F'\t' '$1 == "closed" && $3 == "0x00000000" && $4 != 0' <<<"$held")" ] ||
+  e2e_fail "a window gone still lists children: $held"
 e2e_wait_window "Pictoro 1.7" 60
 [ -f "$(e2e_host_path "$dir")/Pictoro.Exe" ] || e2e_fail "Pictoro.Exe was not installed"
 e2e_wineserver_kill

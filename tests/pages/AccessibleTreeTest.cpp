@@ -1,10 +1,12 @@
 // The wizard as a screen reader sees it: the bar's buttons and the pages' labels as elements
 // of their windows, pressed through that tree, and the changes announced on a page change.
 #include <algorithm>
+#include <climits>
 
 #include "WizardFixture.h"
 #include "pages/PNL_Disclaimer.h"
 #include "pages/PNL_InstallChooseConnection.h"
+#include "pages/PNL_InstallChooseDir.h"
 #include "pages/PNL_InstallGo.h"
 #include "pages/PNL_Welcome.h"
 #include "shell/Frame_Panel.h"
@@ -12,6 +14,7 @@
 #include "shell/LbSpeedButton.h"
 #include "shell/PageNames.h"
 #include "toolkit/Accessibility.h"
+#include "toolkit/Backend.h"
 #include "toolkit/headless/HeadlessUI.h"
 
 namespace {
@@ -63,7 +66,6 @@ TEST_F(AccessibleTree, PagesAndBarListTheirElementsFromTheModel) {
     EXPECT_EQ(Elements(bar), (std::vector<std::string>{"Exit|button||E|Press", "Next|button||N|Press"}));
     const TGraphicControl& next = Element(bar, "Next");
     EXPECT_EQ(accessibility::ChildOf(bar, accessibility::ChildId(next)), &next);
-    EXPECT_EQ(next.ClientToScreen({0, 0}), FormMain->ClientToScreen({40 + 713 - 5 - 90, 451 + 4}));
 
     const std::vector<std::string> welcome = Elements(Page<TPnlWelcome>());
     EXPECT_NE(std::find(welcome.begin(), welcome.end(), "Thank you for installing Pictoro|text|||"), welcome.end());
@@ -148,4 +150,64 @@ TEST_F(AccessibleTree, PageChangeAnnouncesTheBarAndLabelsAndMovesTheFocus) {
     EXPECT_FALSE(Raised(go, TAccEvent::NameChange, accessibility::ChildId(*go.Label6))); // same text again
     go.Label6->SetCaption("Installation directory = C:\\Elsewhere\\");
     EXPECT_TRUE(Raised(go, TAccEvent::NameChange, accessibility::ChildId(*go.Label6)));
+}
+
+// A press that no click could make is refused, and one posted before is dropped: behind a box,
+// and while the pages slide.
+TEST_F(AccessibleTree, DefaultActionIsRefusedUnderABoxAndWhileThePagesSlide) {
+    tKvButtonBar& bar = *FormMain->PnlButtons;
+    ClickButton("&Next");
+    ASSERT_TRUE(accessibility::DoDefaultAction(Element(bar, "Previous"))); // would run in the box's loop
+    bool refusedUnderTheBox = false;
+    headless::SetWhileBoxShows([&] {
+        refusedUnderTheBox = !accessibility::DoDefaultAction(Element(bar, "Exit"));
+        headless::RunPending();
+    });
+    ClickButton("&Next"); // refused: no agreement
+    headless::SetWhileBoxShows(nullptr);
+    headless::RunPending();
+    EXPECT_TRUE(refusedUnderTheBox);
+    EXPECT_EQ(TakeBoxes().size(), 1u);
+    EXPECT_EQ(CurrentPageName(), PageName::PnlDisclaimer);
+
+    // Posted before the slide, or tried during it: Previous would go back to the welcome page.
+    ClickControl(*Page<TPnlDisclaimer>().CheckBox1);
+    TGraphicControl& previous = Element(bar, "Previous");
+    ASSERT_TRUE(accessibility::DoDefaultAction(previous));
+    bool refusedInTheSlide = false;
+    backend::PostToMainThread([&] { refusedInTheSlide = !accessibility::DoDefaultAction(previous); });
+    const TPoint next = headless::CenterOf(Element(bar, "Next"));
+    headless::Click(*FormMain, next.X, next.Y);
+    headless::RunPending();
+    EXPECT_TRUE(refusedInTheSlide);
+    EXPECT_EQ(CurrentPageName(), PageName::PnlInstall);
+    EXPECT_TRUE(accessibility::DoDefaultAction(Element(bar, "Previous"))); // allowed again
+}
+
+// Navigation walks the listed children, window-less and windowed alike; ids below 1 or past
+// the last name no child.
+TEST_F(AccessibleTree, NavigationWalksAPagesListedChildren) {
+    GoToChooseDirPage();
+    const TPnlInstallChooseDir& page = Page<TPnlInstallChooseDir>();
+    const int count = accessibility::ChildCount(page);
+    ASSERT_GE(count, 5);
+    using accessibility::TAccNavigation;
+    EXPECT_EQ(accessibility::Navigate(page, 0, TAccNavigation::First), 1);
+    EXPECT_EQ(accessibility::Navigate(page, 0, TAccNavigation::Last), count);
+    std::vector<TControl*> forward, backward;
+    for (int id = 1; id; id = accessibility::Navigate(page, id, TAccNavigation::Next))
+        forward.push_back(accessibility::ChildOf(page, id));
+    for (int id = count; id; id = accessibility::Navigate(page, id, TAccNavigation::Previous))
+        backward.insert(backward.begin(), accessibility::ChildOf(page, id));
+    EXPECT_EQ(forward, backward);
+    EXPECT_EQ(forward.size(), std::size_t(count));
+    EXPECT_NE(std::find(forward.begin(), forward.end(), page.Edit1), forward.end());
+    EXPECT_NE(std::find(forward.begin(), forward.end(), page.Image5), forward.end());
+    for (long bad : {0L, -1L, long(LONG_MIN), long(count) + 1}) {
+        EXPECT_EQ(accessibility::ChildOf(page, bad), nullptr) << bad;
+        EXPECT_EQ(accessibility::Navigate(page, bad, TAccNavigation::Next), 0) << bad;
+    }
+    EXPECT_EQ(accessibility::Navigate(page, 1, TAccNavigation::First), 0); // only from the page itself
+    EXPECT_EQ(accessibility::Navigate(page, 1, TAccNavigation::Previous), 0);
+    EXPECT_EQ(LabelName("Upgrade &Pictoro installed in:"), "Upgrade Pictoro installed in");
 }

@@ -122,6 +122,29 @@ TEST_F(SilentInstall, FailureWhileWritingEndsWithThreeAndLeavesNothingBehind) {
               }));
 }
 
+// The data file is the last write: its failure, in the write or in putting it in place, leaves
+// no data file and no temporary one; the steps before it stay done.
+TEST_F(SilentInstall, FailureAtTheDataFileEndsWithThreeAndLeavesNoDataFile) {
+    const struct {
+        const char* Dir;
+        const char* FaultySuffix;
+        vw::Fault Fault;
+    } cases[] = {{"D:\\Written", "\\Pictoro.Dat.tmp", vw::Fault::DiskFull},
+                 {"D:\\Replaced", "\\Pictoro.Dat", vw::Fault::InUse}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Dir);
+        vw::InjectFault(c.FaultySuffix, c.Fault, 10);
+        EXPECT_EQ(Run(std::string("/silent /agree /nodesktopshortcut /dir=") + c.Dir), SilentFailed);
+        vw::ClearFaults();
+        EXPECT_EQ(ListDir(std::string(c.Dir) + "\\"), std::vector<std::string>{"Pictoro.Exe"});
+        const std::vector<std::string> steps = LogSteps();
+        ASSERT_GE(steps.size(), 3u);
+        EXPECT_EQ(steps[steps.size() - 3], "Link written: " + Programs + "\\Pictoro\\website.Lnk");
+        EXPECT_EQ(steps[steps.size() - 2].substr(0, 7), "Error: ");
+        EXPECT_EQ(steps.back(), "Result: installation failed, exit code 3");
+    }
+}
+
 TEST_F(SilentInstall, LogThatCannotBeWrittenDoesNotStopTheInstallation) {
     EXPECT_EQ(Run("/silent /agree /log=X:\\Nowhere\\Install.log"), SilentInstalled);
     EXPECT_TRUE(ExecutableIsTheImage(DefaultDir + "Pictoro.Exe"));

@@ -20,11 +20,7 @@ namespace {
 class Counter : public TThread {
 public:
     explicit Counter(int steps = 3) : steps_(steps) {}
-    ~Counter() override {
-        Terminate();
-        while (Suspended()) Resume();
-        WaitFor();
-    }
+    ~Counter() override { EndAndWait(); }
     std::vector<std::thread::id> ranOn;
     std::atomic<int> executed{0};
 
@@ -105,6 +101,7 @@ TEST(Thread, ARunningThreadStartsOnlyOnceWhollyBuilt) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             constructed = true;
         }
+        ~Late() override { EndAndWait(); }
         std::atomic<bool> constructed{false};
         std::atomic<bool> sawConstructed{false};
 
@@ -134,10 +131,43 @@ TEST(ThreadDeathTest, TheProgramEndsWhileAThreadWaitsInASynchroniseCall) {
         testing::ExitedWithCode(7), "");
 }
 
+// Counts the frees of its objects; a free-on-end thread is freed once, by itself, also when its
+// constructor throws after the thread was made.
+class SelfFreeing : public TThread {
+public:
+    explicit SelfFreeing(bool fail) {
+        if (fail) throw Exception("no");
+    }
+    ~SelfFreeing() override { EndAndWait(); }
+    static void operator delete(void* p) {
+        ++frees;
+        ::operator delete(p);
+    }
+    static inline std::atomic<int> frees{0};
+    static inline std::atomic<int> ran{0};
+
+protected:
+    void Execute() override { ++ran; }
+};
+
+TEST(Thread, AFreeOnEndThreadIsFreedOnceWhateverItsConstructorDoes) {
+    SelfFreeing::frees = 0;
+    StartThread<SelfFreeing>(FreeOnEnd, false);
+    for (int i = 0; i < 2000 && SelfFreeing::frees == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(SelfFreeing::ran, 1);
+    EXPECT_EQ(SelfFreeing::frees, 1);
+    EXPECT_THROW(StartThread<SelfFreeing>(FreeOnEnd, true), Exception);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(SelfFreeing::ran, 1);
+    EXPECT_EQ(SelfFreeing::frees, 2);
+}
+
 TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
     static std::atomic<bool> ran{false};
     class Idle : public TThread {
     public:
+        ~Idle() override { EndAndWait(); }
+
     protected:
         void Execute() override { ran = true; }
     };
@@ -150,6 +180,7 @@ TEST(Thread, DestroyingASuspendedThreadEndsItWithoutRunningIt) {
 TEST(Thread, SynchronizeOnTheGuiThreadRunsAtOnce) {
     class Direct : public TThread {
     public:
+        ~Direct() override { EndAndWait(); }
         void Call() {
             Synchronize([this] { called = true; });
         }
@@ -165,7 +196,7 @@ TEST(Thread, SynchronizeOnTheGuiThreadRunsAtOnce) {
 TEST(Thread, ExceptionInASynchronisedCallReachesTheThread) {
     class Thrower : public TThread {
     public:
-        ~Thrower() override { WaitFor(); }
+        ~Thrower() override { EndAndWait(); }
         std::atomic<bool> caught{false};
 
     protected:

@@ -161,6 +161,7 @@ void SetApplicationTitle(const std::string& title) {
 
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     TheState().Boxes.push_back({text, caption, flags});
+    if (const std::function<void()> inside = TheState().WhileBoxShows) inside();
     return idOK;
 }
 

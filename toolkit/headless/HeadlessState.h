@@ -14,6 +14,7 @@ namespace headless {
 
 struct State {
     std::vector<RecordedBox> Boxes;
+    std::function<void()> WhileBoxShows;
     std::vector<RecordedAccessibleEvent> AccessibleEvents;
     std::map<TTimer*, double> TimerDue; // enabled timers and when they fire next (platform::Now())
     std::vector<std::function<void()>> Queued; // input posted for a later ProcessMessages

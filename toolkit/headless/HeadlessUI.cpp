@@ -113,6 +113,7 @@ void PaintTree(TWinControl& window, TBitmap& target, TPoint origin, const TRect&
 void Reset() {
     State& state = TheState();
     state.Boxes.clear();
+    state.WhileBoxShows = nullptr;
     state.AccessibleEvents.clear();
     state.Queued.clear();
     state.Captured = nullptr;
@@ -134,6 +135,10 @@ bool SaveScreenshot(TForm& form, const std::string& hostPath) {
 
 const std::vector<RecordedBox>& MessageBoxes() {
     return TheState().Boxes;
+}
+
+void SetWhileBoxShows(std::function<void()> inside) {
+    TheState().WhileBoxShows = std::move(inside);
 }
 
 void ClearMessageBoxes() {

@@ -2,6 +2,7 @@
 // input given as a user gives it. Coordinates are client coordinates of the main form.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct RecordedBox {
 };
 const std::vector<RecordedBox>& MessageBoxes();
 void ClearMessageBoxes();
+// Runs inside every box from now on, as a box's own message loop runs what was posted.
+void SetWhileBoxShows(std::function<void()> inside);
 
 // The events raised for assistive technology, oldest first.
 struct RecordedAccessibleEvent {

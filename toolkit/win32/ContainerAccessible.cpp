@@ -3,6 +3,9 @@
 #include <ole2.h>
 #include <oleacc.h>
 
+#include <new>
+#include <string>
+
 #include "platform/win32/SystemLibrary.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Backend.h"
@@ -12,25 +15,28 @@ namespace win32 {
 
 namespace {
 
-// The window's client object as oleacc's function MAKE gives it; null if there is none.
+// The window's object KIND as oleacc's function MAKE gives it; null if there is none.
 template <typename Interface, typename Make>
-Interface* ClientObject(Make make, HWND window) {
+Interface* ObjectOf(Make make, HWND window, LONG kind) {
     void* object = nullptr;
-    if (!make || FAILED(make(window, OBJID_CLIENT, __uuidof(Interface), &object))) return nullptr;
+    if (!make || FAILED(make(window, kind, __uuidof(Interface), &object))) return nullptr;
     return static_cast<Interface*>(object);
 }
 
 // oleacc and oleaut32 are loaded when first needed.
-IAccessible* StandardObject(HWND window) {
+IAccessible* StandardObject(HWND window, LONG kind) {
     static const auto create =
         platform::SystemFunction<decltype(&::CreateStdAccessibleObject)>("oleacc.dll", "CreateStdAccessibleObject");
-    return ClientObject<IAccessible>(create, window);
+    return ObjectOf<IAccessible>(create, window, kind);
 }
 
-IDispatch* WindowObject(HWND window) {
+// The object a client gets: OBJID_CLIENT of a window, or OBJID_WINDOW of a child window (its
+// parent is the container, and it lists the window's frame parts, such as scroll bars, beside
+// its client object).
+IDispatch* ObjectFromWindow(HWND window, LONG kind) {
     static const auto fromWindow =
         platform::SystemFunction<decltype(&::AccessibleObjectFromWindow)>("oleacc.dll", "AccessibleObjectFromWindow");
-    return ClientObject<IDispatch>(fromWindow, window);
+    return ObjectOf<IDispatch>(fromWindow, window, kind);
 }
 
 // S_FALSE and no string for an empty text.
@@ -60,15 +66,16 @@ LONG StateOf(unsigned state) {
         ((state & asInvisible) ? STATE_SYSTEM_INVISIBLE : 0) | ((state & asPressed) ? STATE_SYSTEM_PRESSED : 0);
 }
 
-// Child ids of window-less controls are answered from the model; the window itself
-// (CHILDID_SELF) by the window's standard object. A child window answers for itself through
-// its own object (get_accChild, accHitTest); its child id is not answered here.
-class ContainerAccessible final : public IAccessible {
+// Hands every call to the window's standard object; the objects below answer some calls
+// themselves. Compiled without exceptions: an allocation that fails in a method (a string of
+// the model) ends the program through std::terminate, as COM lets no exception pass anyway;
+// the object itself is made with nothrow new, and its absence leaves the standard object.
+class ForwardingAccessible : public IAccessible {
 public:
-    ContainerAccessible(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}
-    ~ContainerAccessible() { standard_->Release(); }
-    ContainerAccessible(const ContainerAccessible&) = delete;
-    ContainerAccessible& operator=(const ContainerAccessible&) = delete;
+    explicit ForwardingAccessible(IAccessible* standard) : standard_(standard) {}
+    virtual ~ForwardingAccessible() { standard_->Release(); }
+    ForwardingAccessible(const ForwardingAccessible&) = delete;
+    ForwardingAccessible& operator=(const ForwardingAccessible&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (!object) return E_POINTER;
@@ -91,13 +98,129 @@ public:
         *count = 0;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info) *info = nullptr;
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
         return E_NOTIMPL;
     }
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return standard_->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return standard_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return standard_->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return standard_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return standard_->get_accFocus(focus); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        return standard_->get_accSelection(selection);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return standard_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* found) override {
+        return standard_->accHitTest(x, y, found);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+protected:
+    static bool Self(VARIANT child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+    IAccessible* standard_;
+
+private:
+    ULONG references_ = 1;
+};
+
+// A system control named by the model (TWinControl::AccessibleName) instead of its text.
+class NamedAccessible final : public ForwardingAccessible {
+public:
+    NamedAccessible(IAccessible* standard, const std::string& name) : ForwardingAccessible(standard), name_(name) {}
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return Self(child) ? ToBstr(name_.c_str(), name) : standard_->get_accName(child, name);
+    }
+
+private:
+    std::string name_;
+};
+
+// A child window's window object with its parent window's client object as its parent, as
+// Windows has it (Wine's standard window object names no parent). It tells its window
+// (IOleWindow), so that a client finds the window from the object.
+class ChildWindowAccessible final : public ForwardingAccessible, public IOleWindow {
+public:
+    ChildWindowAccessible(HWND window, IAccessible* standard) : ForwardingAccessible(standard), window_(window) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (!object || id != __uuidof(IOleWindow)) return ForwardingAccessible::QueryInterface(id, object);
+        *object = static_cast<IOleWindow*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ForwardingAccessible::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ForwardingAccessible::Release(); }
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (!window) return E_POINTER;
+        *window = window_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (!parent) return E_POINTER;
+        *parent = ObjectFromWindow(GetParent(window_), OBJID_CLIENT);
+        return *parent ? S_OK : S_FALSE;
+    }
+
+private:
+    HWND window_;
+};
+
+// Child ids of window-less controls are answered from the model; the window itself
+// (CHILDID_SELF) by the window's standard object. A child window answers for itself through
+// its own object (get_accChild, accHitTest, accNavigate); its child id is not answered here.
+// Every output is set on every path: empty, null or 0 where there is no answer.
+class ContainerAccessible final : public ForwardingAccessible {
+public:
+    ContainerAccessible(HWND window, IAccessible* standard) : ForwardingAccessible(standard), window_(window) {}
+
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         if (!count) return E_POINTER;
         TWinControl* container = Container();
@@ -110,63 +233,55 @@ public:
         TControl* control = Child(child);
         if (!control) return E_INVALIDARG;
         if (!control->IsWindowed()) return S_FALSE;
-        *object = WindowObject(HandleOf(*control));
+        *object = ObjectFromWindow(HandleOf(*control), OBJID_WINDOW);
         return *object ? S_OK : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        HRESULT result;
-        if (ElementText(child, TextOf::Name, name, result)) return result;
-        return Self(child) ? standard_->get_accName(child, name) : E_INVALIDARG;
+        return Text(child, TextOf::Name, name, &IAccessible::get_accName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        HRESULT result;
-        if (ElementText(child, TextOf::None, value, result)) return result;
-        return Self(child) ? standard_->get_accValue(child, value) : E_INVALIDARG;
+        return Text(child, TextOf::None, value, &IAccessible::get_accValue);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        HRESULT result;
-        if (ElementText(child, TextOf::None, description, result)) return result;
-        return Self(child) ? standard_->get_accDescription(child, description) : E_INVALIDARG;
+        return Text(child, TextOf::None, description, &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!role) return E_POINTER;
+        role->vt = VT_EMPTY;
         if (TGraphicControl* element = Element(child)) return SetI4(role, RoleOf(element->Accessible().Role));
         return Self(child) ? standard_->get_accRole(child, role) : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         if (!state) return E_POINTER;
+        state->vt = VT_EMPTY;
         if (TGraphicControl* element = Element(child)) return SetI4(state, StateOf(element->Accessible().State));
         return Self(child) ? standard_->get_accState(child, state) : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        HRESULT result;
-        if (ElementText(child, TextOf::None, help, result)) return result;
-        return Self(child) ? standard_->get_accHelp(child, help) : E_INVALIDARG;
+        return Text(child, TextOf::None, help, &IAccessible::get_accHelp);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        return Self(child) ? standard_->get_accHelpTopic(file, child, topic) : DISP_E_MEMBERNOTFOUND;
+        if (!file || !topic) return E_POINTER;
+        *file = nullptr;
+        *topic = 0;
+        if (Self(child)) return standard_->get_accHelpTopic(file, child, topic);
+        return Element(child) ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        HRESULT result;
-        if (ElementText(child, TextOf::Shortcut, shortcut, result)) return result;
-        return Self(child) ? standard_->get_accKeyboardShortcut(child, shortcut) : E_INVALIDARG;
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return standard_->get_accFocus(focus); }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        return standard_->get_accSelection(selection);
+        return Text(child, TextOf::Shortcut, shortcut, &IAccessible::get_accKeyboardShortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        HRESULT result;
-        if (ElementText(child, TextOf::Action, action, result)) return result;
-        return Self(child) ? standard_->get_accDefaultAction(child, action) : E_INVALIDARG;
+        return Text(child, TextOf::Action, action, &IAccessible::get_accDefaultAction);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-        return Self(child) ? standard_->accSelect(flags, child) : DISP_E_MEMBERNOTFOUND;
+        if (Self(child)) return standard_->accSelect(flags, child);
+        return Element(child) ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
+        if (!left || !top || !width || !height) return E_POINTER;
+        *left = *top = *width = *height = 0;
         TGraphicControl* element = Element(child);
         if (!element) return Self(child) ? standard_->accLocation(left, top, width, height, child) : E_INVALIDARG;
-        if (!left || !top || !width || !height) return E_POINTER;
         const TPoint origin = element->ClientToScreen({0, 0});
         *left = origin.X;
         *top = origin.Y;
@@ -174,8 +289,25 @@ public:
         *height = element->Height();
         return S_OK;
     }
+    // First and last from the window itself, next and previous from a child, over the listed
+    // children; the rest (the window's own siblings) as the standard object answers it.
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        return Self(start) ? standard_->accNavigate(direction, start, end) : DISP_E_MEMBERNOTFOUND;
+        if (!end) return E_POINTER;
+        end->vt = VT_EMPTY;
+        const bool fromSelf = Self(start);
+        const bool toChild = direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD;
+        const bool alongChildren = !fromSelf && (direction == NAVDIR_NEXT || direction == NAVDIR_PREVIOUS);
+        if (fromSelf && !toChild) return standard_->accNavigate(direction, start, end);
+        TWinControl* container = Container();
+        if (!container || start.vt != VT_I4 || (!fromSelf && !Child(start))) return E_INVALIDARG;
+        if (!toChild && !alongChildren) return DISP_E_MEMBERNOTFOUND;
+        if (toChild && !fromSelf) return E_INVALIDARG;
+        const accessibility::TAccNavigation way = direction == NAVDIR_FIRSTCHILD ? accessibility::TAccNavigation::First
+            : direction == NAVDIR_LASTCHILD                                      ? accessibility::TAccNavigation::Last
+            : direction == NAVDIR_NEXT                                           ? accessibility::TAccNavigation::Next
+                                       : accessibility::TAccNavigation::Previous;
+        const int id = accessibility::Navigate(*container, fromSelf ? 0 : start.lVal, way);
+        return id ? ChildVariant(*accessibility::ChildOf(*container, id), end) : S_FALSE;
     }
     // The element or child window under a screen point; the window itself where none is.
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* found) override {
@@ -188,12 +320,7 @@ public:
         TWinControl* container = Container();
         if (!container || !PtInRect(&client, point)) return S_FALSE;
         TControl* under = container->ControlAtPos({int(point.x), int(point.y)}, true, true);
-        if (under && under->IsWindowed()) {
-            found->pdispVal = WindowObject(HandleOf(*under));
-            if (found->pdispVal) found->vt = VT_DISPATCH;
-            return found->pdispVal ? S_OK : S_FALSE;
-        }
-        return SetI4(found, under ? accessibility::ChildId(*under) : CHILDID_SELF);
+        return under ? ChildVariant(*under, found) : SetI4(found, CHILDID_SELF);
     }
     // Done after the call returns, so a client never waits on a box the action opens.
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
@@ -202,20 +329,38 @@ public:
         if (accessibility::DoDefaultAction(*element)) return S_OK;
         return element->Accessible().DefaultAction ? E_FAIL : DISP_E_MEMBERNOTFOUND;
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
     enum class TextOf { Name, Shortcut, Action, None };
-    // True if child is a window-less control; result then tells what its text is.
-    bool ElementText(VARIANT child, TextOf what, BSTR* out, HRESULT& result) const;
+    // An element's text from the model, the window's own from the standard object.
+    HRESULT Text(VARIANT child, TextOf what, BSTR* out, HRESULT (STDMETHODCALLTYPE IAccessible::*own)(VARIANT, BSTR*)) {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (Self(child)) return (standard_->*own)(child, out);
+        TGraphicControl* element = Element(child);
+        if (!element) return E_INVALIDARG;
+        const TAccessible accessible = element->Accessible();
+        const char shortcut[] = {'A', 'l', 't', '+', accessible.Accelerator, 0};
+        switch (what) {
+        case TextOf::Name: return ToBstr(accessible.Name.c_str(), out);
+        case TextOf::Shortcut: return ToBstr(accessible.Accelerator ? shortcut : nullptr, out);
+        case TextOf::Action: return ToBstr(accessible.DefaultAction, out);
+        default: return S_FALSE;
+        }
+    }
 
     static HRESULT SetI4(VARIANT* out, LONG value) {
         out->vt = VT_I4;
         out->lVal = value;
         return S_OK;
     }
-    static bool Self(VARIANT child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+    // A window-less child as its id, a child window as its object.
+    static HRESULT ChildVariant(const TControl& control, VARIANT* out) {
+        if (!control.IsWindowed()) return SetI4(out, accessibility::ChildId(control));
+        out->pdispVal = ObjectFromWindow(HandleOf(control), OBJID_WINDOW);
+        out->vt = out->pdispVal ? VT_DISPATCH : VT_EMPTY;
+        return out->pdispVal ? S_OK : S_FALSE;
+    }
     static HWND HandleOf(const TControl& window) {
         return reinterpret_cast<HWND>(static_cast<const TWinControl&>(window).Peer()->Handle());
     }
@@ -231,39 +376,58 @@ private:
     }
     TGraphicControl* Element(VARIANT child) const { return dynamic_cast<TGraphicControl*>(Child(child)); }
 
-    ULONG references_ = 1;
     HWND window_;
-    IAccessible* standard_;
 };
 
-bool ContainerAccessible::ElementText(VARIANT child, TextOf what, BSTR* out, HRESULT& result) const {
-    TGraphicControl* element = Element(child);
-    if (!element) return false;
-    const TAccessible accessible = element->Accessible();
-    const char shortcut[] = {'A', 'l', 't', '+', accessible.Accelerator, 0};
-    const char* text = nullptr;
-    switch (what) {
-    case TextOf::Name: text = accessible.Name.c_str(); break;
-    case TextOf::Shortcut: text = accessible.Accelerator ? shortcut : nullptr; break;
-    case TextOf::Action: text = accessible.DefaultAction; break;
-    default: break;
+} // namespace
+
+namespace {
+
+// Marshals the object that make builds around the window's standard object of that kind.
+template <typename Make>
+LRESULT AnswerWithObject(HWND window, WPARAM wParam, LONG kind, Make make) {
+    static const auto lresultFromObject =
+        platform::SystemFunction<decltype(&::LresultFromObject)>("oleacc.dll", "LresultFromObject");
+    IAccessible* standard = lresultFromObject ? StandardObject(window, kind) : nullptr;
+    if (!standard) return 0;
+    ForwardingAccessible* object = make(standard);
+    if (!object) {
+        standard->Release();
+        return 0;
     }
-    result = ToBstr(text, out);
-    return true;
+    const LRESULT result = lresultFromObject(__uuidof(IAccessible), wParam, object);
+    object->Release();
+    return result;
+}
+
+// OBJID_WINDOW of a child window: the object that leads to its parent.
+LRESULT ChildWindowObject(HWND window, WPARAM wParam) {
+    if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) return 0;
+    return AnswerWithObject(window, wParam, OBJID_WINDOW, [window](IAccessible* standard) -> ForwardingAccessible* {
+        return new (std::nothrow) ChildWindowAccessible(window, standard);
+    });
+}
+
+bool Asks(LPARAM lParam, LONG kind) {
+    return static_cast<DWORD>(lParam) == static_cast<DWORD>(kind);
 }
 
 } // namespace
 
 LRESULT ContainerObject(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
-    static const auto lresultFromObject =
-        platform::SystemFunction<decltype(&::LresultFromObject)>("oleacc.dll", "LresultFromObject");
-    IAccessible* standard = lresultFromObject ? StandardObject(window) : nullptr;
-    if (!standard) return 0;
-    auto* object = new ContainerAccessible(window, standard);
-    const LRESULT result = lresultFromObject(__uuidof(IAccessible), wParam, object);
-    object->Release();
-    return result;
+    if (Asks(lParam, OBJID_WINDOW)) return ChildWindowObject(window, wParam);
+    if (!Asks(lParam, OBJID_CLIENT)) return 0;
+    return AnswerWithObject(window, wParam, OBJID_CLIENT, [window](IAccessible* standard) -> ForwardingAccessible* {
+        return new (std::nothrow) ContainerAccessible(window, standard);
+    });
+}
+
+LRESULT NativeControlObject(HWND window, WPARAM wParam, LPARAM lParam, const std::string& name) {
+    if (Asks(lParam, OBJID_WINDOW)) return ChildWindowObject(window, wParam);
+    if (!Asks(lParam, OBJID_CLIENT) || name.empty()) return 0;
+    return AnswerWithObject(window, wParam, OBJID_CLIENT, [&name](IAccessible* standard) -> ForwardingAccessible* {
+        return new (std::nothrow) NamedAccessible(standard, name);
+    });
 }
 
 } // namespace win32

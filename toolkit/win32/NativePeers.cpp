@@ -5,6 +5,7 @@
 
 #include "platform/win32/SystemLibrary.h"
 #include "toolkit/Forms.h"
+#include "toolkit/win32/ContainerAccessible.h"
 
 namespace win32 {
 
@@ -43,6 +44,10 @@ LRESULT CALLBACK NativePeer::SubclassProcedure(HWND window, UINT message, WPARAM
         break;
     case WM_KEYDOWN:
         if (peer->KeyDown(wParam)) return 0;
+        break;
+    case WM_GETOBJECT:
+        if (const LRESULT object = NativeControlObject(window, wParam, lParam, peer->control_.AccessibleName))
+            return object;
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, SubclassProcedure, 0);

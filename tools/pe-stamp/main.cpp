@@ -1,7 +1,12 @@
 // pe-stamp: gives a linked PE file the time stamp of its sources instead of the time of the
 // link (in the file header and in every debug directory entry), then the PE checksum of the
 // result, so that two builds of one commit are byte for byte the same and the checksum is right.
+// A signed file is refused: the new stamp would break its signature. The result is written to
+// a temporary file beside EXE and renamed over it, so a failed write leaves EXE as it was.
 //   pe-stamp EXE SECONDS
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +69,15 @@ std::size_t FileOffset(const Bytes& file, const Headers& h, std::uint32_t rva) {
     throw std::runtime_error("debug directory outside every section");
 }
 
+// Signing adds a certificate table and names it in the data directories.
+void RefuseSigned(const Bytes& file, const Headers& h) {
+    const unsigned certificateTable = 4;
+    if (h.directoryCount > certificateTable &&
+        (Read32(file, h.directories + 8 * certificateTable) != 0 ||
+         Read32(file, h.directories + 8 * certificateTable + 4) != 0))
+        throw std::runtime_error("it is signed (it has a certificate table); stamp it before signing");
+}
+
 void SetTimeStamps(Bytes& file, const Headers& h, std::uint32_t seconds) {
     Write32(file, h.fileHeader + 4, seconds);
     const unsigned debugDirectory = 6;
@@ -88,6 +102,26 @@ void SetChecksum(Bytes& file, const Headers& h) {
     Write32(file, field, sum + std::uint32_t(file.size()));
 }
 
+// Writes the bytes to a new file beside path, with path's permissions, and renames it over path.
+void Replace(const std::string& path, const Bytes& file) {
+    struct stat original {};
+    if (stat(path.c_str(), &original) != 0) throw std::runtime_error("cannot read its permissions");
+    std::string temporary = path + ".pe-stamp.XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) throw std::runtime_error("cannot make a temporary file beside it");
+    std::size_t written = 0;
+    while (written < file.size()) {
+        const ssize_t n = write(fd, file.data() + written, file.size() - written);
+        if (n <= 0) break;
+        written += std::size_t(n);
+    }
+    const bool complete = written == file.size() && fchmod(fd, original.st_mode & 07777) == 0 && fsync(fd) == 0;
+    if (close(fd) != 0 || !complete || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        throw std::runtime_error("cannot write it");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -105,11 +139,10 @@ int main(int argc, char** argv) {
             file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
         const Headers h = FindHeaders(file);
+        RefuseSigned(file, h);
         SetTimeStamps(file, h, std::uint32_t(seconds));
         SetChecksum(file, h);
-        std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
-        if (!out.flush()) throw std::runtime_error("cannot write it");
+        Replace(argv[1], file);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "pe-stamp: %s: %s\n", argv[1], error.what());
         return 1;

@@ -8,6 +8,14 @@
 //   reader press CAPTION NAME [MS]   presses the push button NAME (a showing one, else a
 //                                    hidden one), then listens MS ms and prints
 //                                    EVENT HWND ID NAME for each event of the program
+//   reader check CAPTION             asks the window's objects what a careless client asks:
+//                                    child ids 0, -1, LONG_MIN and one past the last, a hit
+//                                    test of Next's middle, a walk over each container's
+//                                    children and from a child window's object to its
+//                                    parent, and the names of the child windows
+//   reader hold CAPTION FILE         keeps the objects of the window, asks them again once
+//                                    FILE exists (after the page changed) and once the
+//                                    window is gone
 //
 // ROLE is "button", "text", "graphic" or the role's number; STATE holds u (unavailable),
 // p (pressed), i (invisible). Exit code 0 on success, 1 when nothing was found, 2 on bad
@@ -15,6 +23,7 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -231,6 +240,140 @@ int Press(HWND top, const std::wstring& name, int listenMs) {
     return 0;
 }
 
+void PrintResult(const char* what, long id, HRESULT result) {
+    std::printf("%s\t%ld\t0x%08lx\n", what, id, static_cast<unsigned long>(result));
+}
+
+// The calls a bad child id gets; each must fail, whatever the count.
+void AskBadIds(IAccessible* object, long count) {
+    for (long id : {-1L, long(LONG_MIN), count + 1}) {
+        VARIANT child = Child(id), out;
+        VariantInit(&out);
+        BSTR text = nullptr;
+        PrintResult("name", id, object->get_accName(child, &text));
+        SysFreeString(text);
+        PrintResult("role", id, object->get_accRole(child, &out));
+        VariantClear(&out);
+        long x, y, w, h;
+        PrintResult("location", id, object->accLocation(&x, &y, &w, &h, child));
+        long topic = 0;
+        PrintResult("helptopic", id, object->get_accHelpTopic(&text, child, &topic));
+        SysFreeString(text);
+        PrintResult("navigate", id, object->accNavigate(NAVDIR_NEXT, child, &out));
+        VariantClear(&out);
+        IDispatch* dispatch = nullptr;
+        PrintResult("child", id, object->get_accChild(child, &dispatch));
+        if (dispatch) dispatch->Release();
+    }
+}
+
+// Walks first child, next, next... and prints "walk HWND COUNT STEPS" with I (an element) or
+// W (a child window's object whose parent is this window) or X (one whose parent is not).
+void Walk(IAccessible* object, HWND window) {
+    long count = 0;
+    object->get_accChildCount(&count);
+    std::string steps;
+    VARIANT at;
+    VariantInit(&at);
+    HRESULT result = object->accNavigate(NAVDIR_FIRSTCHILD, Child(CHILDID_SELF), &at);
+    for (int guard = 0; result == S_OK && guard < 1000; ++guard) {
+        long id = at.vt == VT_I4 ? at.lVal : 0;
+        if (at.vt == VT_DISPATCH) {
+            IAccessible* childObject = nullptr;
+            IDispatch* parent = nullptr;
+            HWND parentWindow = nullptr;
+            if (at.pdispVal &&
+                SUCCEEDED(at.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&childObject)))) {
+                if (SUCCEEDED(childObject->get_accParent(&parent)) && parent) {
+                    IAccessible* parentObject = nullptr;
+                    if (SUCCEEDED(parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&parentObject)))) {
+                        WindowFromAccessibleObject(parentObject, &parentWindow);
+                        parentObject->Release();
+                    }
+                    parent->Release();
+                }
+                childObject->Release();
+            }
+            steps += parentWindow == window ? 'W' : 'X';
+            // The position of a window in the walk: its id among the listed children.
+            id = long(steps.size());
+        } else {
+            steps += at.vt == VT_I4 ? 'I' : '?';
+        }
+        VariantClear(&at);
+        result = object->accNavigate(NAVDIR_NEXT, Child(id), &at);
+    }
+    VariantClear(&at);
+    PrintHandle(window);
+    std::printf("\twalk\t%ld\t%s\t0x%08lx\n", count, steps.c_str(), static_cast<unsigned long>(result));
+}
+
+int Check(HWND top) {
+    std::vector<HWND> windows{top};
+    EnumChildWindows(top, Collect, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (!IsWindowVisible(window)) continue;
+        IAccessible* object = ClientObject(window);
+        if (!object) continue;
+        BSTR name = nullptr;
+        object->get_accName(Child(CHILDID_SELF), &name);
+        std::printf("window\t%s\t%s\n", Utf8(ClassOf(window).c_str()).c_str(), Utf8(name).c_str());
+        SysFreeString(name);
+        if (ClassOf(window) != L"Edit" && !Elements(window).empty()) {
+            long count = 0;
+            object->get_accChildCount(&count);
+            AskBadIds(object, count);
+            Walk(object, window);
+        }
+        object->Release();
+    }
+    for (const Element& e : AllElements(top)) {
+        if (e.Name != "Next" || e.Role != ROLE_SYSTEM_PUSHBUTTON || (e.State & STATE_SYSTEM_INVISIBLE)) continue;
+        IAccessible* object = ClientObject(e.Window);
+        VARIANT found;
+        VariantInit(&found);
+        const HRESULT result = object ? object->accHitTest(e.X + e.W / 2, e.Y + e.H / 2, &found) : E_FAIL;
+        std::printf("hittest\t%ld\t%ld\t0x%08lx\n", e.Id, found.vt == VT_I4 ? found.lVal : -1L,
+                    static_cast<unsigned long>(result));
+        VariantClear(&found);
+        if (object) object->Release();
+    }
+    return 0;
+}
+
+// Counts and first names of the held objects, as "STAGE HWND COUNT-RESULT COUNT NAME-RESULT".
+void AskHeld(const char* stage, const std::vector<std::pair<HWND, IAccessible*>>& held) {
+    for (const auto& [window, object] : held) {
+        long count = -1;
+        const HRESULT counted = object->get_accChildCount(&count);
+        BSTR name = nullptr;
+        const HRESULT named = object->get_accName(Child(1), &name);
+        std::printf("%s\t", stage);
+        PrintHandle(window);
+        std::printf("\t0x%08lx\t%ld\t0x%08lx\t%s\n", static_cast<unsigned long>(counted), count,
+                    static_cast<unsigned long>(named), Utf8(name).c_str());
+        SysFreeString(name);
+    }
+    std::fflush(stdout);
+}
+
+int Hold(HWND top, const std::wstring& flagFile) {
+    std::vector<std::pair<HWND, IAccessible*>> held;
+    std::vector<HWND> windows{top};
+    EnumChildWindows(top, Collect, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows)
+        if (IsWindowVisible(window) && !Elements(window).empty())
+            if (IAccessible* object = ClientObject(window)) held.emplace_back(window, object);
+    AskHeld("before", held);
+    for (int i = 0; i < 1200 && GetFileAttributesW(flagFile.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+    AskHeld("changed", held);
+    for (int i = 0; i < 1200 && IsWindow(top); ++i) Sleep(100);
+    Sleep(500);
+    AskHeld("closed", held);
+    for (const auto& entry : held) entry.second->Release();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -246,6 +389,10 @@ int main(int argc, char** argv) {
         code = List(top);
     } else if (command == "press" && argc >= 4) {
         code = Press(top, Wide(argv[3]), argc >= 5 ? std::atoi(argv[4]) : 0);
+    } else if (command == "check") {
+        code = Check(top);
+    } else if (command == "hold" && argc >= 4) {
+        code = Hold(top, Wide(argv[3]));
     }
     std::fflush(stdout);
     CoUninitialize();
