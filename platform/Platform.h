@@ -129,6 +129,12 @@ std::intptr_t ShellExecuteA(std::uintptr_t ownerWindow, const std::string& opera
 
 std::string GetCommandLineText(); // the whole command line, program name first
 
+// Loads from the system folder the DLLs that Windows and its DLLs load for this program by name
+// (the theme, the accessibility and picture libraries and their kin), so that none of them is
+// ever looked for beside the program, where a download can have put a file of that name.
+// Before any window; a DLL the system lacks is skipped.
+void LoadSystemLibraries();
+
 // Writes the text to the process's standard error; false if it has none (a GUI program started
 // from a desktop) or the write failed.
 bool WriteStandardError(const std::string& text);

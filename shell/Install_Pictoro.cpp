@@ -7,6 +7,7 @@
 #include "toolkit/Forms.h"
 
 int main() {
+    platform::LoadSystemLibraries(); // before anything can look for one beside the installer
     const std::string commandLine = platform::GetCommandLineText();
     // Before any window: a bad download or disk must not get to show damaged texts or write a
     // damaged application or data file.

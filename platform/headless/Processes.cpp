@@ -20,6 +20,8 @@ std::string GetCommandLineText() {
     return State().CommandLine;
 }
 
+void LoadSystemLibraries() {}
+
 bool WriteStandardError(const std::string& text) {
     State().StandardError += text;
     return true;
