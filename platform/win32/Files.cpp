@@ -44,8 +44,9 @@ int CreateFileForWrite(const std::string& path, FileHandle& handle) {
 // looked at before anything is written, so an existing file is emptied only once found plain.
 int CreatePlainFileForWrite(const std::string& path, bool createNew, FileHandle& handle) {
     handle = NoFile;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, createNew ? CREATE_NEW : OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, createNew ? CREATE_NEW : OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastIOCode();
     BY_HANDLE_FILE_INFORMATION information;
     const bool plain = GetFileInformationByHandle(file, &information) &&
@@ -66,7 +67,8 @@ int ReadProgramFile(std::vector<std::uint8_t>& bytes) {
     wchar_t name[32768];
     const DWORD length = GetModuleFileNameW(nullptr, name, sizeof name / sizeof name[0]);
     if (length == 0 || length >= sizeof name / sizeof name[0]) return ioPathNotFound;
-    HANDLE file = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastIOCode();
     LARGE_INTEGER size;
     DWORD read = 0;
@@ -75,8 +77,10 @@ int ReadProgramFile(std::vector<std::uint8_t>& bytes) {
         code = ioAccessDenied;
     else {
         bytes.resize(std::size_t(size.QuadPart));
-        if (!ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr)) code = LastIOCode();
-        else if (read != bytes.size()) code = ioReadBeyondEnd;
+        if (!ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr))
+            code = LastIOCode();
+        else if (read != bytes.size())
+            code = ioReadBeyondEnd;
     }
     CloseHandle(file);
     return code;

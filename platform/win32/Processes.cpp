@@ -36,8 +36,8 @@ std::string GetCommandLineText() {
 bool WriteStandardError(const std::string& text) {
     HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
     DWORD written = 0;
-    return error && error != INVALID_HANDLE_VALUE && WriteFile(error, text.data(), DWORD(text.size()), &written, nullptr) &&
-        written == text.size();
+    return error && error != INVALID_HANDLE_VALUE &&
+        WriteFile(error, text.data(), DWORD(text.size()), &written, nullptr) && written == text.size();
 }
 
 void SetErrorMode(std::uint32_t mode) {

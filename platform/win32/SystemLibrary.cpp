@@ -40,10 +40,9 @@ FARPROC SystemProcedure(const char* library, const char* name) {
 // imported, not KnownDLLs), and those other installers have been attacked through.
 void LoadSystemLibraries() {
     static const char* const libraries[] = {
-        "uxtheme.dll",  "propsys.dll",  "shcore.dll",   "windowscodecs.dll", "oleacc.dll",
-        "msimg32.dll",  "combase.dll",  "coml2.dll",    "ucrtbase.dll",      "userenv.dll",
-        "setupapi.dll", "apphelp.dll",  "dwmapi.dll",   "cryptbase.dll",     "clbcatq.dll",
-        "ntmarta.dll",  "version.dll",
+        "uxtheme.dll", "propsys.dll",   "shcore.dll",   "windowscodecs.dll", "oleacc.dll",   "msimg32.dll",
+        "combase.dll", "coml2.dll",     "ucrtbase.dll", "userenv.dll",       "setupapi.dll", "apphelp.dll",
+        "dwmapi.dll",  "cryptbase.dll", "clbcatq.dll",  "ntmarta.dll",       "version.dll",
     };
     for (const char* library : libraries) LoadSystemLibrary(library); // stays loaded
 }

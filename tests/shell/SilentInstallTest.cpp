@@ -148,8 +148,8 @@ TEST_F(SilentInstall, LogThatCannotBeWrittenDoesNotStopTheInstallationAndIsRepor
 // A silent run is the one nobody watches: the system must not ask for a disk or show a crash.
 TEST_F(SilentInstall, RunShowsNoSystemBoxes) {
     EXPECT_EQ(Run("/silent /agree"), SilentInstalled);
-    EXPECT_EQ(vw::ErrorMode(), platform::SemFailCriticalErrors | platform::SemNoGpFaultErrorBox |
-                                   platform::SemNoOpenFileErrorBox);
+    EXPECT_EQ(vw::ErrorMode(),
+              platform::SemFailCriticalErrors | platform::SemNoGpFaultErrorBox | platform::SemNoOpenFileErrorBox);
 }
 
 // In a temporary folder that others can write (C:\Windows\Temp for SYSTEM), a fixed name can
@@ -171,11 +171,12 @@ TEST_F(SilentInstall, DefaultLogIsANewFileOfANameNobodyCanForesee) {
 TEST_F(SilentInstall, LogThatIsALinkIsNotFollowed) {
     MakeFile("C:\\Windows\\System32\\config.sys", "system file");
     MakeDir("C:\\Shared");
-    ASSERT_EQ(symlink((driveC_ + "/Windows/System32/config.sys").c_str(), (driveC_ + "/Shared/Install.log").c_str()), 0);
+    ASSERT_EQ(symlink((driveC_ + "/Windows/System32/config.sys").c_str(), (driveC_ + "/Shared/Install.log").c_str()),
+              0);
     EXPECT_EQ(Run("/silent /agree /log=C:\\Shared\\Install.log"), SilentInstalled);
     EXPECT_EQ(ReadFile("C:\\Windows\\System32\\config.sys"), "system file");
     EXPECT_EQ(vw::StandardErrorText(),
-              "Result: installed, exit code 0; no log: C:\\Shared\\Install.log cannot be made (Access denied)\r\n");
+              "Result: installed, exit code 0; no log: C:\\Shared\\Install.log cannot be made (File access denied)\r\n");
 }
 
 // The log is opened once the line is understood: a file named by a line that is not keeps
@@ -193,10 +194,9 @@ TEST_F(SilentInstall, LineNotUnderstoodLeavesTheFileItNamesAsItWas) {
 // Resolved against the folder the caller happens to start in (System32 for many deployment
 // tools), such a directory would be written into Pictoro.Dat and the links unresolved.
 TEST_F(SilentInstall, DirectoriesThatAreNotAbsoluteAreRefused) {
-    for (const std::string option :
-         {"/dir=Pictoro", "/dir=C:Pictoro", "/dir=\\Pictoro", "/dir=..\\Pictoro", "/downloaddir=Images",
-          "/downloaddir=D:Images", "/dir=\\\\?\\C:\\Pictoro", "/dir=\\\\server", "/dir=\\\\server\\",
-          "/dir=C:/Pictoro"}) {
+    for (const std::string option : {"/dir=Pictoro", "/dir=C:Pictoro", "/dir=\\Pictoro", "/dir=..\\Pictoro",
+                                     "/downloaddir=Images", "/downloaddir=D:Images", "/dir=\\\\?\\C:\\Pictoro",
+                                     "/dir=\\\\server", "/dir=\\\\server\\", "/dir=C:/Pictoro"}) {
         EXPECT_EQ(Run("/silent /agree /log=C:\\Temp\\refused.log " + option), SilentRefused) << option;
         EXPECT_EQ(LogSteps("C:\\Temp\\refused.log").front(), "Error: Invalid directory.") << option;
     }
