@@ -36,8 +36,10 @@ text_offset() {  # EXE TEXT
   echo "$at"
 }
 
-# Every file of drive C: but Wine's own folder, with its size and time of change.
-drive_c_files() { (cd "$E2E_C" && find . -path ./windows -prune -o -type f -printf '%p %s %T@\n' | sort); }
+# Every file of drive C: but Wine's own folder and the damaged copy, with its size and time of change.
+drive_c_files() {
+  (cd "$E2E_C" && find . -path ./windows -prune -o -path ./e2e/Install_Pictoro.exe -prune -o -type f -printf '%p %s %T@\n' | sort)
+}
 
 e2e_begin damaged
 exe=$E2E_C/e2e/Install_Pictoro.exe

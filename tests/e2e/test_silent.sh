@@ -87,7 +87,7 @@ refused() {  # EXIT_CODE NAME LINE ARGS...
 refused 2 existing "Error: Cannot install Pictoro in $options_dir" /silent /agree '/dir=C:\Apps\My Pictoro'
 refused 2 invalid "Error: Invalid directory." /silent /agree '/dir=C:\Fresh' '/downloaddir= D:'
 refused 2 relative "Error: Invalid directory." /silent /agree '/dir=Pictoro'
-refused 2 drive-relative "Error: Invalid directory." /silent /agree '/downloaddir=C:Images'
+refused 2 drive-relative "Error: Invalid directory." /silent /agree '/dir=C:\Fresh' '/downloaddir=C:Images'
 # A line not understood opens no log: the file it names keeps what it held, and standard error
 # tells why.
 not_understood() {  # LINE ARGS...
