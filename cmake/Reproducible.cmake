@@ -10,6 +10,7 @@ set(PICTORO_EPOCH_FILE ${CMAKE_BINARY_DIR}/source-date-epoch)
 set(PICTORO_PE_STAMP ${host_tools}/pe-stamp)
 set(PICTORO_PAYLOAD_CRC ${host_tools}/payload-crc)
 set(PICTORO_PAYLOAD_PACK ${host_tools}/payload-pack)
+set(PICTORO_INSTALLER_CRC ${host_tools}/installer-crc)
 
 add_custom_target(pictoro_source_date_epoch
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DOUTPUT=${PICTORO_EPOCH_FILE}
@@ -47,13 +48,33 @@ add_custom_command(
   DEPENDS tools/payload-pack/main.cpp engine/PayloadCodec.cpp engine/PayloadCodec.h payload/Lzma.c payload/Lzma.h
   COMMENT "Building the host tool payload-pack"
   VERBATIM)
-add_custom_target(pictoro_host_tools DEPENDS ${PICTORO_PE_STAMP} ${PICTORO_PAYLOAD_CRC} ${PICTORO_PAYLOAD_PACK})
+add_custom_command(
+  OUTPUT ${PICTORO_INSTALLER_CRC}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
+  COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tools/installer-crc/main.cpp
+          ${CMAKE_SOURCE_DIR}/engine/InstallerCrc.cpp ${CMAKE_SOURCE_DIR}/engine/PayloadCheck.cpp -o ${PICTORO_INSTALLER_CRC}
+  DEPENDS tools/installer-crc/main.cpp engine/InstallerCrc.cpp engine/InstallerCrc.h engine/PayloadCheck.cpp
+          engine/PayloadCheck.h
+  COMMENT "Building the host tool installer-crc"
+  VERBATIM)
+add_custom_target(pictoro_host_tools DEPENDS ${PICTORO_PE_STAMP} ${PICTORO_PAYLOAD_CRC} ${PICTORO_PAYLOAD_PACK}
+                  ${PICTORO_INSTALLER_CRC})
 add_dependencies(pictoro_host_tools pictoro_source_date_epoch)
 
 function(pictoro_stamp_pe target)
   add_dependencies(${target} pictoro_host_tools)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${PICTORO_EPOCH_FILE})
   add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DTOOL=${PICTORO_PE_STAMP} -DEXE=$<TARGET_FILE:${target}>
+            -DEPOCH_FILE=${PICTORO_EPOCH_FILE} -P ${CMAKE_SOURCE_DIR}/cmake/StampPe.cmake
+    VERBATIM)
+endfunction()
+
+# After pictoro_stamp_pe(TARGET): the CRC-32 of the whole installer stored in it, then the PE
+# checksum written again.
+function(pictoro_store_installer_crc target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${PICTORO_INSTALLER_CRC} $<TARGET_FILE:${target}>
     COMMAND ${CMAKE_COMMAND} -DTOOL=${PICTORO_PE_STAMP} -DEXE=$<TARGET_FILE:${target}>
             -DEPOCH_FILE=${PICTORO_EPOCH_FILE} -P ${CMAKE_SOURCE_DIR}/cmake/StampPe.cmake
     VERBATIM)

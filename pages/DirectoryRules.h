@@ -21,6 +21,10 @@ std::string InstallListStart(std::uintptr_t ownerWindow);
 // The text trimmed; one shorter than 3 characters is refused with "Invalid directory".
 std::string CheckedDirectory(const std::string& text);
 
+// As CheckedDirectory, and refused alike unless absolute: X:\... or \\server\share\... A
+// directory of the command line must not depend on the folder a deployment tool starts in.
+std::string CheckedAbsoluteDirectory(const std::string& text);
+
 // The directory with a trailing backslash.
 std::string WithTrailingBackslash(std::string directory);
 

@@ -20,6 +20,7 @@ constexpr int ioPathNotFound = 3; // text "Invalid filename"
 constexpr int ioTooManyOpenFiles = 4;
 constexpr int ioAccessDenied = 5;
 constexpr int ioSharingViolation = 32; // a file in use by another process
+constexpr int ioFileExists = 80;
 constexpr int ioReadBeyondEnd = 100;
 constexpr int ioFileNotOpen = 103;
 constexpr int ioNotOpenForInput = 104;
@@ -33,9 +34,17 @@ constexpr FileHandle NoFile = -1;
 
 int CreateFileForWrite(const std::string& path, FileHandle& handle); // create or truncate; others may read, not write
 int OpenFileForRead(const std::string& path, FileHandle& handle);
+// For a file in a place others can write (a log): never follows a link or reparse point, and
+// refuses a file that is one (or has further hard links) with ioAccessDenied. With createNew
+// only a file that does not exist yet is made (ioFileExists otherwise); else an existing one is
+// emptied once it has been found plain.
+int CreatePlainFileForWrite(const std::string& path, bool createNew, FileHandle& handle);
 int WriteFileBytes(FileHandle handle, const std::uint8_t* data, std::size_t count);
 int ReadFileBytes(FileHandle handle, std::uint8_t* data, std::size_t count, std::size_t& got);
 int CloseFileHandle(FileHandle handle);
+
+// The whole file of the running program.
+int ReadProgramFile(std::vector<std::uint8_t>& bytes);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
@@ -119,6 +128,22 @@ std::intptr_t ShellExecuteA(std::uintptr_t ownerWindow, const std::string& opera
                             const std::string& parameters, const std::string& directory, int show);
 
 std::string GetCommandLineText(); // the whole command line, program name first
+
+// Loads from the system folder the DLLs that Windows and its DLLs load for this program by name
+// (the theme, the accessibility and picture libraries and their kin), so that none of them is
+// ever looked for beside the program, where a download can have put a file of that name.
+// Before any window; a DLL the system lacks is skipped.
+void LoadSystemLibraries();
+
+// Writes the text to the process's standard error; false if it has none (a GUI program started
+// from a desktop) or the write failed.
+bool WriteStandardError(const std::string& text);
+
+// SetErrorMode: which boxes the system shows on the program's behalf.
+constexpr std::uint32_t SemFailCriticalErrors = 0x0001; // "No disk" and its kin
+constexpr std::uint32_t SemNoGpFaultErrorBox = 0x0002;
+constexpr std::uint32_t SemNoOpenFileErrorBox = 0x8000;
+void SetErrorMode(std::uint32_t mode);
 
 // Ends the program with an exit code after the normal clean-up. The headless platform
 // records the code and throws HaltRequest instead, so a test survives it.

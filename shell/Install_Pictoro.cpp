@@ -1,3 +1,4 @@
+#include "engine/InstallerCheck.h"
 #include "engine/PayloadCheck.h"
 #include "platform/Platform.h"
 #include "shell/CommandLine.h"
@@ -6,9 +7,11 @@
 #include "toolkit/Forms.h"
 
 int main() {
+    platform::LoadSystemLibraries(); // before anything can look for one beside the installer
     const std::string commandLine = platform::GetCommandLineText();
-    // Before any window: a bad download or disk must not get to write a damaged application.
-    const bool intact = PayloadImageIntact();
+    // Before any window: a bad download or disk must not get to show damaged texts or write a
+    // damaged application or data file.
+    const bool intact = InstallerIntact() && PayloadImageIntact();
     if (IsSilentLine(commandLine)) // no window, no box
         return intact ? RunSilentInstallation(commandLine)
                       : EndSilentRun(commandLine, InstallerDamagedText, SilentRefused);

@@ -34,18 +34,38 @@ TSilentExitCode Fail(TSilentLog& log, const std::string& message, TSilentExitCod
     return code;
 }
 
+std::string ResultLine(TSilentExitCode code) {
+    return std::string("Result: ") + ResultText(code) + ", exit code " + char('0' + code);
+}
+
+// The result goes to the log and, with where the log is, to standard error.
 int Finish(TSilentLog& log, TSilentExitCode code) {
-    log.Line(std::string("Result: ") + ResultText(code) + ", exit code " + char('0' + code));
+    log.Line(ResultLine(code));
+    platform::WriteStandardError(LogLines(ResultLine(code) + log.Whereabouts()));
     return code;
+}
+
+// A line not understood opens no log, so a file it names stays as it was: the message and the
+// result go to standard error alone.
+int EndUnlogged(const std::string& message, TSilentExitCode code) {
+    platform::WriteStandardError(LogLines("Error: " + WithFullStop(message)) + LogLines(ResultLine(code)));
+    return code;
+}
+
+// No "No disk" box, no box of a crash or of a file that cannot be opened: a silent run is
+// often one that nobody watches.
+void ShowNoSystemBoxes() {
+    platform::SetErrorMode(platform::SemFailCriticalErrors | platform::SemNoGpFaultErrorBox |
+                           platform::SemNoOpenFileErrorBox);
 }
 
 // The given directories, or the directory pages' first proposals, checked by the pages'
 // rules in the pages' order; a refusal raises the pages' exception.
 TInstallSettings CheckedSettings(const TSilentOptions& options) {
-    const std::string installDir = WithTrailingBackslash(CheckedDirectory(
+    const std::string installDir = WithTrailingBackslash(CheckedAbsoluteDirectory(
         options.InstallDir ? *options.InstallDir : ProposeDirectory(InstallListStart(0), InstallFolderWord)));
     RefuseExistingInstallation(installDir);
-    const std::string downloadDir = CheckedDirectory(
+    const std::string downloadDir = CheckedAbsoluteDirectory(
         options.DownloadDir ? *options.DownloadDir : ProposeDirectory(DownloadListStart, DownloadFolderWord));
     return {{installDir, downloadDir, options.ConnectionKind}, options.DesktopShortcut, 0};
 }
@@ -90,7 +110,6 @@ void RemoveEmptyLevels(TSilentLog& log, const std::vector<std::string>& levels) 
 // Checks the choices (a refusal ends with 2), then runs the installation (a failure ends
 // with 3 and takes back the directory levels it made, as far as they are empty).
 TSilentExitCode Install(TSilentLog& log, const TSilentOptions& options) {
-    if (!options.Error.empty()) return Fail(log, options.Error, SilentNotUnderstood);
     TSilentExitCode onFailure = SilentRefused;
     std::vector<std::string> created;
     std::string message = "Unexpected failure";
@@ -117,8 +136,10 @@ TSilentExitCode Install(TSilentLog& log, const TSilentOptions& options) {
 } // namespace
 
 int RunSilentInstallation(const std::string& CommandLine) {
+    ShowNoSystemBoxes();
     const TSilentOptions options = ParseSilentOptions(CommandLine);
-    TSilentLog log(SilentLogFile(options));
+    if (!options.Error.empty()) return EndUnlogged(options.Error, SilentNotUnderstood);
+    TSilentLog log(options.LogFile);
     Begin(log, CommandLine);
     const bool comInitialised = platform::CoInitializeApartment(); // for the shell's link object
     const TSilentExitCode code = Install(log, options);
@@ -127,6 +148,9 @@ int RunSilentInstallation(const std::string& CommandLine) {
 }
 
 int EndSilentRun(const std::string& CommandLine, const std::string& Message, TSilentExitCode ExitCode) {
-    TSilentLog log(SilentLogFile(ParseSilentOptions(CommandLine)));
+    ShowNoSystemBoxes();
+    const TSilentOptions options = ParseSilentOptions(CommandLine);
+    if (!options.Error.empty()) return EndUnlogged(Message, ExitCode);
+    TSilentLog log(options.LogFile);
     return Finish(log, Fail(Begin(log, CommandLine), Message, ExitCode));
 }

@@ -13,9 +13,12 @@ enum TSilentExitCode : int {
 };
 
 // Runs the installation that the silent command line asks for and returns its exit code.
-// Shows nothing and lets nothing escape: every message goes to the log.
+// Shows nothing, not even the system's boxes, and lets nothing escape: every message goes to
+// the log, which is opened only once the line is understood; the result line also goes to
+// standard error, with where the log is or why there is none.
 int RunSilentInstallation(const std::string& CommandLine);
 
 // For a silent run that must end before the installation starts: writes the message and
-// the result to the log the command line names and returns ExitCode.
+// the result to the log the command line names (to standard error alone if the line is not
+// understood) and returns ExitCode.
 int EndSilentRun(const std::string& CommandLine, const std::string& Message, TSilentExitCode ExitCode);

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "shell/CommandLine.h"
 
 class TSilentLog {
 public:
-    // Creates or empties the file; a log that cannot be made is skipped without a word, and
-    // so is the rest of one that can no longer be written.
-    explicit TSilentLog(const std::string& FileName);
+    // The log the caller named (LogFile), or a new file of a name nobody can foresee in the
+    // caller's own temporary folder. A link or reparse point is refused, never followed. A log
+    // that cannot be made is skipped, and so is the rest of one that can no longer be written.
+    explicit TSilentLog(const std::string& LogFile);
     ~TSilentLog();
     TSilentLog(const TSilentLog&) = delete;
     TSilentLog& operator=(const TSilentLog&) = delete;
@@ -19,11 +19,16 @@ public:
     // Each line of the text (lines separated by "\r"), with control characters escaped.
     void Line(const std::string& Text);
 
+    // Where the log is, or why there is none, for the result line on standard error.
+    std::string Whereabouts() const;
+
 private:
     void Write(const std::string& Bytes);
 
     platform::FileHandle handle_ = platform::NoFile;
+    std::string fileName_;
+    int openCode_ = platform::ioOK;
 };
 
-// The log the options name, or Install_Pictoro.log in the temporary folder.
-std::string SilentLogFile(const TSilentOptions& Options);
+// A line of the log (or of standard error) as TSilentLog::Line writes it.
+std::string LogLines(const std::string& Text);

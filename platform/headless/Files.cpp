@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -81,6 +82,31 @@ int CreateFileForWrite(const std::string& path, FileHandle& handle) {
         return ioAccessDenied;
     if (OpenedBy(file.Host, true)) return ioSharingViolation;
     return OpenHandle(file, O_WRONLY | O_CREAT | O_TRUNC, true, handle);
+}
+
+// A symbolic link of the host stands for a Windows link or reparse point; O_NOFOLLOW opens none.
+int CreatePlainFileForWrite(const std::string& path, bool createNew, FileHandle& handle) {
+    handle = NoFile;
+    ResolvedPath file;
+    if (int refused = OpenRefusal(path, file)) return refused;
+    struct stat entry;
+    if (lstat(file.Host.c_str(), &entry) == 0) {
+        if (createNew) return ioFileExists;
+        if (!S_ISREG(entry.st_mode) || entry.st_nlink > 1) return ioAccessDenied;
+    }
+    if (OpenedBy(file.Host, true)) return ioSharingViolation;
+    return OpenHandle(file, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | (createNew ? O_EXCL : 0), true, handle);
+}
+
+int ReadProgramFile(std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    const int descriptor = open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return ErrnoCode(errno);
+    std::uint8_t block[65536];
+    ssize_t got;
+    while ((got = ::read(descriptor, block, sizeof block)) > 0) bytes.insert(bytes.end(), block, block + got);
+    close(descriptor);
+    return got < 0 ? ioAccessDenied : ioOK;
 }
 
 int OpenFileForRead(const std::string& path, FileHandle& handle) {

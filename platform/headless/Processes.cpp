@@ -20,6 +20,17 @@ std::string GetCommandLineText() {
     return State().CommandLine;
 }
 
+void LoadSystemLibraries() {}
+
+bool WriteStandardError(const std::string& text) {
+    State().StandardError += text;
+    return true;
+}
+
+void SetErrorMode(std::uint32_t mode) {
+    State().ErrorMode = mode;
+}
+
 void Halt(int exitCode) {
     State().Halted = true;
     State().ExitCode = exitCode;

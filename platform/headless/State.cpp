@@ -90,5 +90,11 @@ int ExitCode() {
 int ComInitCount() {
     return State().ComInits;
 }
+const std::string& StandardErrorText() {
+    return State().StandardError;
+}
+std::uint32_t ErrorMode() {
+    return State().ErrorMode;
+}
 
 } // namespace platform::headless

@@ -52,6 +52,8 @@ struct VirtualState {
     std::int32_t ShellLinkFailure = HrOK;
     int ScreenBits = 32;
     int ComInits = 0;
+    std::string StandardError;
+    std::uint32_t ErrorMode = 0;
     bool Halted = false;
     int ExitCode = 0;
     double Clock = 0; // guarded by ClockLock

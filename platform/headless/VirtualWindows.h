@@ -68,4 +68,7 @@ int ExitCode();
 
 int ComInitCount(); // CoInitializeApartment calls minus CoUninitializeApartment calls
 
+const std::string& StandardErrorText(); // all that WriteStandardError wrote
+std::uint32_t ErrorMode(); // the last SetErrorMode, 0 before any
+
 } // namespace platform::headless

@@ -15,9 +15,10 @@ std::uint32_t GetLogicalDrives() {
 // A drive without a medium fails quietly instead of asking for a disk.
 std::string GetVolumeLabel(const std::string& root) {
     char label[MAX_PATH + 1] = "";
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const UINT oldMode = ::GetErrorMode(); // a silent run's mode is kept and added to
+    ::SetErrorMode(oldMode | SEM_FAILCRITICALERRORS);
     const BOOL read = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
-    SetErrorMode(oldMode);
+    ::SetErrorMode(oldMode);
     return read ? label : "";
 }
 

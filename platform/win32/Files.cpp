@@ -40,6 +40,52 @@ int CreateFileForWrite(const std::string& path, FileHandle& handle) {
     return Open(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS, handle);
 }
 
+// FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, never its target; what was opened is
+// looked at before anything is written, so an existing file is emptied only once found plain.
+int CreatePlainFileForWrite(const std::string& path, bool createNew, FileHandle& handle) {
+    handle = NoFile;
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, createNew ? CREATE_NEW : OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastIOCode();
+    BY_HANDLE_FILE_INFORMATION information;
+    const bool plain = GetFileInformationByHandle(file, &information) &&
+        !(information.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) &&
+        information.nNumberOfLinks == 1;
+    if (!plain || !SetEndOfFile(file)) {
+        const int code = plain ? LastIOCode() : ioAccessDenied;
+        CloseHandle(file);
+        return code;
+    }
+    handle = reinterpret_cast<FileHandle>(file);
+    return ioOK;
+}
+
+// By the wide name, which holds any folder the installer was downloaded to.
+int ReadProgramFile(std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    wchar_t name[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, name, sizeof name / sizeof name[0]);
+    if (length == 0 || length >= sizeof name / sizeof name[0]) return ioPathNotFound;
+    HANDLE file =
+        CreateFileW(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastIOCode();
+    LARGE_INTEGER size;
+    DWORD read = 0;
+    int code = ioOK;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF)
+        code = ioAccessDenied;
+    else {
+        bytes.resize(std::size_t(size.QuadPart));
+        if (!ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr))
+            code = LastIOCode();
+        else if (read != bytes.size())
+            code = ioReadBeyondEnd;
+    }
+    CloseHandle(file);
+    return code;
+}
+
 int OpenFileForRead(const std::string& path, FileHandle& handle) {
     return Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, handle);
 }

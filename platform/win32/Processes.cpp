@@ -33,6 +33,17 @@ std::string GetCommandLineText() {
     return GetCommandLineA();
 }
 
+bool WriteStandardError(const std::string& text) {
+    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD written = 0;
+    return error && error != INVALID_HANDLE_VALUE &&
+        WriteFile(error, text.data(), DWORD(text.size()), &written, nullptr) && written == text.size();
+}
+
+void SetErrorMode(std::uint32_t mode) {
+    ::SetErrorMode(UINT(mode));
+}
+
 void Halt(int exitCode) {
     std::exit(exitCode);
 }

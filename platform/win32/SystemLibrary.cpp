@@ -24,12 +24,27 @@ HMODULE LoadByFullPath(const char* library) {
     return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+HMODULE LoadSystemLibrary(const char* library) {
+    return SearchSystemFolderOnly() ? LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
+                                    : LoadByFullPath(library);
+}
+
 } // namespace
 
 FARPROC SystemProcedure(const char* library, const char* name) {
-    HMODULE module = SearchSystemFolderOnly() ? LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
-                                              : LoadByFullPath(library);
+    HMODULE module = LoadSystemLibrary(library);
     return module ? GetProcAddress(module, name) : nullptr;
+}
+
+// Those the loader's trace of a whole installation under Wine shows loaded by name (not
+// imported, not KnownDLLs), and those other installers have been attacked through.
+void LoadSystemLibraries() {
+    static const char* const libraries[] = {
+        "uxtheme.dll", "propsys.dll",   "shcore.dll",   "windowscodecs.dll", "oleacc.dll",   "msimg32.dll",
+        "combase.dll", "coml2.dll",     "ucrtbase.dll", "userenv.dll",       "setupapi.dll", "apphelp.dll",
+        "dwmapi.dll",  "cryptbase.dll", "clbcatq.dll",  "ntmarta.dll",       "version.dll",
+    };
+    for (const char* library : libraries) LoadSystemLibrary(library); // stays loaded
 }
 
 } // namespace platform

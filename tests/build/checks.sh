@@ -137,6 +137,28 @@ stamped_with_checksum() {
   [ "$sums" = "$field" ] && [ "$field" != 00000000 ] || { echo "PE checksum $field; osslsigncode read and calculated: "$sums; return 1; }
 }
 
+# OBJDUMP EXE FLAGS_OFFSET: the load configuration's DependentLoadFlags (at FLAGS_OFFSET in it)
+# are LOAD_LIBRARY_SEARCH_SYSTEM32, so the DLLs that system DLLs load by name come from the
+# system folder alone.
+loads_dependencies_from_system32() {
+  local objdump=$1 exe=$2 at=$3 dump rva base offset= flags
+  [ -f "$exe" ] || { echo "$exe not built"; return 1; }
+  dump=$(headers "$objdump" "$exe") || return 1
+  rva=$(awk '$1 == "Entry" && $2 == "a" && $0 ~ /Load Configuration Directory/ { print $3 }' <<<"$dump")
+  [ -n "$rva" ] && [ "$rva" != 00000000 ] || { echo "no load configuration"; return 1; }
+  base=$(awk '$1 == "ImageBase" { print $2 }' <<<"$dump")
+  # The section holding it, from the section table: index name size vma lma file-offset.
+  local _ name size vma file
+  while read -r _ name size vma _ file _; do
+    (( 16#$rva >= 16#$vma - 16#$base && 16#$rva < 16#$vma - 16#$base + 16#$size )) || continue
+    offset=$(( 16#$file + 16#$rva - (16#$vma - 16#$base) ))
+    break
+  done < <("$objdump" -h "$exe" | grep -E '^ *[0-9]+ ')
+  [ -n "${offset:-}" ] || { echo "the load configuration lies in no section"; return 1; }
+  flags=$(od -An -tx2 -j $(( offset + at )) -N 2 "$exe" | tr -d ' ')
+  [ "$flags" = 0800 ] || { echo "DependentLoadFlags are 0x$flags, not 0x0800"; return 1; }
+}
+
 # BITS FILE WORDS: the build's check of PICTORO_APPLICATION refuses FILE with a message that
 # names it and says WORDS.
 application_refused() {
@@ -177,6 +199,10 @@ check "win32 exe loads shell32 and oleaut32 when first needed" \
   imports_none_of i686-w64-mingw32-objdump "$win32_exe" shell32 oleaut32
 check "win32 exe has the sources' time stamp and a right PE checksum" stamped_with_checksum "$win32_exe" "$win32_dir"
 check "win64 exe has the sources' time stamp and a right PE checksum" stamped_with_checksum "$win64_exe" "$win64_dir"
+check "win32 exe loads the DLLs of system DLLs from the system folder" \
+  loads_dependencies_from_system32 i686-w64-mingw32-objdump "$win32_exe" $(( 0x36 ))
+check "win64 exe loads the DLLs of system DLLs from the system folder" \
+  loads_dependencies_from_system32 x86_64-w64-mingw32-objdump "$win64_exe" $(( 0x4E ))
 check "win32 build links no winpthreads" links_no_winpthreads "$win32_dir"
 check "win64 build links no winpthreads" links_no_winpthreads "$win64_dir"
 check "the build refuses a missing application" application_refused 32 "$applications/missing.exe" "no such file"

@@ -55,8 +55,11 @@ default_dir="$(e2e_folder programfiles)\\Pictoro\\"
 silent_run 0 /silent /agree
 expect_installed "$default_dir" 'C:\Images\' 5
 e2e_expect_eq "desktop link target" "${default_dir}Pictoro.Exe" "$(lnk_fields "$desktop_link" | cut -d'|' -f1)"
-temp_log=$(ls "$E2E_C"/users/*/AppData/Local/Temp/Install_Pictoro.log)
+temp_log=$(ls "$E2E_C"/users/*/AppData/Local/Temp/Install_Pictoro-*.log)
 keep_log "$temp_log" defaults "Result: installed, exit code 0"
+# Its name, which nobody can foresee, is told on standard error.
+grep -qP "^Result: installed, exit code 0; log: C:\\\\users\\\\.*\\\\Install_Pictoro-[0-9A-F]{16}\\.log\r$" "$E2E_OUT/silent.log" ||
+  { cat "$E2E_OUT/silent.log" >&2; e2e_fail "standard error does not name the default log"; }
 rm "$desktop_link"
 
 # Every option, names in mixed case, values with blanks in quotes.
@@ -83,8 +86,20 @@ refused() {  # EXIT_CODE NAME LINE ARGS...
 }
 refused 2 existing "Error: Cannot install Pictoro in $options_dir" /silent /agree '/dir=C:\Apps\My Pictoro'
 refused 2 invalid "Error: Invalid directory." /silent /agree '/dir=C:\Fresh' '/downloaddir= D:'
-refused 1 no-agree "Result: command line not understood, nothing installed, exit code 1" /silent '/dir=C:\Fresh'
-refused 1 connection "Error: The connection must be a number from 0 to 5: /connection=6." /silent /agree /connection=6
+refused 2 relative "Error: Invalid directory." /silent /agree '/dir=Pictoro'
+refused 2 drive-relative "Error: Invalid directory." /silent /agree '/dir=C:\Fresh' '/downloaddir=C:Images'
+# A line not understood opens no log: the file it names keeps what it held, and standard error
+# tells why.
+not_understood() {  # LINE ARGS...
+  local line=$1
+  shift
+  printf 'kept\r\n' >"$E2E_C/e2e/kept.log"
+  silent_run 1 "$@" '/log=C:\e2e\kept.log'
+  e2e_expect_eq "the log named by $*" "kept" "$(tr -d '\r' <"$E2E_C/e2e/kept.log")"
+  grep -qxF -- "$line" <(tr -d '\r' <"$E2E_OUT/silent.log") || { cat "$E2E_OUT/silent.log" >&2; e2e_fail "standard error lacks: $line"; }
+}
+not_understood "Result: command line not understood, nothing installed, exit code 1" /silent '/dir=C:\Fresh'
+not_understood "Error: The connection must be a number from 0 to 5: /connection=6." /silent /agree /connection=6
 [ ! -e "$E2E_C/Fresh" ] || e2e_fail "a refused run made C:\\Fresh"
 
 # A disk that fills up while Pictoro.Exe is written: the earlier Pictoro.Exe stays as it was,

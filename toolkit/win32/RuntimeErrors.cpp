@@ -14,10 +14,11 @@
 
 // The default terminate handler writes its message to a console, which a GUI program lacks. An
 // exception that nothing catches, or a throw from a destructor, ends the program here at
-// once: abort, exit code 3, no message, no clean-up.
+// once: exit code 3, no message, no clean-up. Not abort: msvcrt's shows its "abnormal program
+// termination" box, which a silent run must never show.
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
-    std::abort();
+    std::_Exit(3);
 }
 } // namespace __gnu_cxx
 
