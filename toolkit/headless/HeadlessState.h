@@ -21,6 +21,7 @@ struct State {
     TWinControl* HoverWindow = nullptr;
     TControl* PressedNative = nullptr;
     std::string Title;
+    int Dpi = DesignDpi; // of the display
     bool QuitRequested = false;
 };
 

@@ -1,5 +1,5 @@
 // Test control of the headless backend: the screen as pixels, recorded message boxes, and
-// input given as a user gives it. Coordinates are client coordinates of the main form.
+// input given as a user gives it. Coordinates are client pixels of the main form, at its DPI.
 #pragma once
 
 #include <string>
@@ -10,7 +10,8 @@
 
 namespace headless {
 
-void Reset(); // forgets boxes, queued input, capture, the pointer's window
+void Reset(); // forgets boxes, queued input, capture, the pointer's window; the display back at 96 DPI
+void SetDisplayDpi(int dpi); // where forms made from now on appear
 
 // The form as it shows now (its client area), painted from the model.
 TBitmap Screenshot(TForm& form);
