@@ -143,6 +143,8 @@ public:
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
     bool ParentFont() const { return parentFont_; }
+    // The font the control shows its text in: its own, unless it must give way to fit.
+    virtual const TFont& ShownFont() const { return font_; }
     void SetParentFont(bool value);
     TCursor Cursor = crDefault;
     std::string Hint;

@@ -250,6 +250,10 @@ void PostClick(TForm& form, int x, int y) {
     TheState().Queued.push_back([&form, x, y] { Click(form, x, y); });
 }
 
+void PostDpiChange(TForm& form, int dpi) {
+    TheState().Queued.push_back([&form, dpi] { Guarded([&] { form.ChangeDpi(dpi); }); });
+}
+
 TRect ControlRectInForm(const TControl& control) {
     const TScale scale = control.Scale();
     if (!control.Parent()) return scale.Bounds(control.ClientRect()); // the form itself

@@ -51,6 +51,9 @@ void OpenDirectoryItem(TDirectoryListBox& list, int index); // double-click on a
 
 // Input queued now and delivered by a later ProcessMessages (e.g. while a slide runs).
 void PostClick(TForm& form, int x, int y);
+// The form's window moved to a monitor of another DPI (WM_DPICHANGED), told at a later
+// ProcessMessages.
+void PostDpiChange(TForm& form, int dpi);
 
 // Where a control lies in the form's client coordinates.
 TRect ControlRectInForm(const TControl& control);

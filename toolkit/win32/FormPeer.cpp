@@ -145,7 +145,7 @@ LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE: Guarded([this] { form_.Close(); }); return 0;
     case WM_GETDPISCALEDSIZE: { // the outer size that keeps the client area exact at the new DPI
-        const TScale scale(int(wParam));
+        const TScale scale{int(wParam)};
         RECT outer{0, 0, scale.Apply(form_.ClientWidthValue()), scale.Apply(form_.ClientHeightValue())};
         AdjustForDpi(outer, Style(), ExStyle(), scale.Dpi());
         *reinterpret_cast<SIZE*>(lParam) = {outer.right - outer.left, outer.bottom - outer.top};

@@ -56,7 +56,7 @@ void WindowPeer::ApplyBounds() {
 }
 
 void WindowPeer::ApplyFont() {
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.Font(), control_.Scale())), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.ShownFont(), control_.Scale())), TRUE);
 }
 
 void WindowPeer::Changed(TChange what) {
