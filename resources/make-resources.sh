@@ -20,28 +20,47 @@ palette() {
   "$convert" "${args[@]}" +append "$work/palette.png"
 }
 
-# A gilt picture frame holding a mountain under a sun; extra draw commands go on top.
+# A gilt picture frame holding a mountain under a sun, drawn on SIZE x SIZE pixels from its
+# design on 32 (the scale of each -draw also widens its strokes); extra draw commands, in the
+# design's coordinates, go on top.
 framed_landscape() {
-  local out=$1; shift
-  "$convert" -size 32x32 xc:'#808000' \
-    -fill '#ffff00' -draw 'rectangle 1,1 30,30' \
-    -fill '#800000' -draw 'rectangle 3,3 28,28' \
-    -fill '#00ffff' -draw 'rectangle 4,4 27,27' \
-    -fill '#ffff00' -draw 'circle 20,11 23,11' \
-    -fill '#008000' -draw 'polygon 4,27 13,13 19,21 22,17 27,22 27,27' \
-    -fill '#ffffff' -draw 'polygon 11,16 13,13 15,16' \
-    "$@" \
-    +dither -remap "$work/palette.png" "$out"
+  local size=$1 out=$2 scale; shift 2
+  scale=$(awk -v s="$size" 'BEGIN { printf "%.4f", s / 32 }')
+  local draws=(-fill '#ffff00' -draw 'rectangle 1,1 30,30'
+               -fill '#800000' -draw 'rectangle 3,3 28,28'
+               -fill '#00ffff' -draw 'rectangle 4,4 27,27'
+               -fill '#ffff00' -draw 'circle 20,11 23,11'
+               -fill '#008000' -draw 'polygon 4,27 13,13 19,21 22,17 27,22 27,27'
+               -fill '#ffffff' -draw 'polygon 11,16 13,13 15,16' "$@")
+  local args=() i
+  for (( i = 0; i < ${#draws[@]}; i++ )); do
+    if [ "${draws[i]}" = -draw ] && [ "$size" != 32 ]; then
+      args+=(-draw "scale $scale,$scale ${draws[i + 1]}"); i=$(( i + 1 ))
+    else
+      args+=("${draws[i]}")
+    fi
+  done
+  "$convert" -size "${size}x${size}" xc:'#808000' "${args[@]}" +dither -remap "$work/palette.png" "$out"
+}
+
+# The sizes Windows asks for at 96 to 192 DPI (small and large icons); the 32-pixel image
+# comes first, as the picture on the wizard's window shows it.
+icon_sizes=(32 16 20 24 40 48 64)
+
+make_icon() {  # OUT [draw...]
+  local out=$1 size images=(); shift
+  for size in "${icon_sizes[@]}"; do
+    framed_landscape "$size" "$work/icon-$size.png" "$@"
+    images+=("$work/icon-$size.png")
+  done
+  "$convert" "${images[@]}" -type Palette "$out"
 }
 
 make_icons() {
   palette
-  framed_landscape "$work/main.png"
+  make_icon "$here/Pictoro.ico"
   # The uninstall icon: the same frame, crossed out in red.
-  framed_landscape "$work/uninstall.png" \
-    -stroke '#ff0000' -strokewidth 3 -draw 'line 8,8 23,23' -draw 'line 23,8 8,23'
-  "$convert" "$work/main.png" -type Palette "$here/Pictoro.ico"
-  "$convert" "$work/uninstall.png" -type Palette "$here/PictoroUninstall.ico"
+  make_icon "$here/PictoroUninstall.ico" -stroke '#ff0000' -strokewidth 3 -draw 'line 8,8 23,23' -draw 'line 23,8 8,23'
 }
 
 # LBARROW: 5 x 3 pixels, 4 bits per pixel, a black triangle pointing down on white. Written

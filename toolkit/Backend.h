@@ -34,8 +34,9 @@ std::unique_ptr<TCanvas> CreateBitmapCanvas(TBitmap& bitmap);
 std::unique_ptr<TCanvas> CreateMeasuringCanvas();
 
 TColor SystemColor(int index); // red, green and blue of a system colour
-TSize ScreenSize();
-TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint);
+TSize ScreenSize(); // in pixels
+int DisplayDpi(); // where a new window appears: the system's DPI
+TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint); // model point, screen pixels
 void SetCapture(TWinControl* window); // nullptr releases it
 
 void TimerChanged(TTimer& timer); // enabled, interval or handler changed

@@ -33,6 +33,7 @@ bool TBitmap::LoadFromBmp(const unsigned char* data, std::size_t size) {
     width_ = image.Width;
     height_ = image.Height;
     pixels_ = std::move(image.Pixels);
+    PixelsChanged();
     return true;
 }
 
@@ -48,6 +49,7 @@ bool TBitmap::LoadFromIco(const unsigned char* data, std::size_t size) {
     width_ = image.Width;
     height_ = image.Height;
     pixels_ = std::move(image.Pixels);
+    PixelsChanged();
     Transparent = true;
     TransparentColorValue = key;
     return true;

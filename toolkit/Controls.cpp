@@ -97,10 +97,12 @@ void TControl::SetParent(TWinControl* parent) {
             self->DestroyPeers();
         return;
     }
+    const TScale before = Scale();
     parent_ = parent;
     parent->controls_.push_back(this);
     ParentColorChanged();
     ParentFontChanged();
+    if (Scale() != before) ScaleChanged();
     if (auto* self = dynamic_cast<TWinControl*>(this)) {
         if (parent->Peer()) {
             if (self->Peer())
@@ -132,6 +134,18 @@ void TControl::SetVisible(bool visible) {
         AccessibleChanged(visible ? TAccEvent::Show : TAccEvent::Hide);
     }
     if (parent_ && align_ != alNone) parent_->Realign();
+}
+
+TScale TControl::Scale() const {
+    if (const TForm* form = ParentForm()) return TScale(form->Dpi());
+    return TScale(backend::DisplayDpi());
+}
+
+void TControl::ScaleChanged() {
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : self->Controls()) child->ScaleChanged();
+    Changed(TChange::Font);
+    Changed(TChange::Bounds);
 }
 
 bool TControl::Showing() const {
@@ -433,6 +447,7 @@ TAccessible TGraphicControl::Accessible() const {
 TCanvas& TGraphicControl::Canvas() {
     if (paintCanvas_) return *paintCanvas_;
     if (!ownCanvas_) ownCanvas_ = backend::CreateDirectCanvas(*this);
+    ownCanvas_->SetScale(Scale());
     return *ownCanvas_;
 }
 

@@ -121,6 +121,8 @@ public:
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     TForm* ParentForm() const; // the form this control lies on, if any
+    // The scale of the window it shows on: its form's DPI, or the display's off any form.
+    TScale Scale() const;
 
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
@@ -143,6 +145,8 @@ public:
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
     bool ParentFont() const { return parentFont_; }
+    // The font the control shows its text in: its own, unless it must give way to fit.
+    virtual const TFont& ShownFont() const { return font_; }
     void SetParentFont(bool value);
     TCursor Cursor = crDefault;
     std::string Hint;
@@ -179,6 +183,10 @@ public:
     } // an accelerator; true if handled
 
     virtual bool IsWindowed() const { return false; }
+
+    // The control's window now shows at another DPI: what depends on measured text is laid
+    // out again and the backend shows the control at the new scale. Children first.
+    virtual void ScaleChanged();
 
 protected:
     virtual void Changed(TChange what); // tells the peer, or invalidates a window-less control

@@ -24,13 +24,19 @@ void Guarded(const std::function<void()>& action) {
         action();
 }
 
+// Where a control's client origin lies in its form's client area.
+TPoint OriginInForm(const TControl& control) {
+    TPoint origin;
+    for (const TControl* c = &control; c->Parent(); c = c->Parent()) origin = c->ClientToParentWindow(origin);
+    return origin;
+}
+
 // A point in window's client coordinates, in the client coordinates of control.
 TPoint ToControl(const TWinControl& window, const TControl& control, TPoint p) {
     if (&control == &window) return p;
     if (control.Parent() == &window) return {p.X - control.Left(), p.Y - control.Top()};
-    const TPoint screen = window.ClientToScreen(p);
-    const TPoint origin = control.ClientToScreen({0, 0});
-    return {screen.X - origin.X, screen.Y - origin.Y};
+    const TPoint from = OriginInForm(window), to = OriginInForm(control);
+    return {p.X + from.X - to.X, p.Y + from.Y - to.Y};
 }
 
 // The control that receives a mouse event: the capture, else the enabled window-less child
@@ -167,9 +173,10 @@ void PaintWindow(TWinControl& window, TCanvas& canvas, const TRect& dirty) {
         for (TControl* c : window.Controls()) {
             auto* graphic = dynamic_cast<TGraphicControl*>(c);
             if (!graphic || !graphic->Visible()) continue;
-            const TRect area = IntersectRects(graphic->BoundsRect(), dirty);
+            const TRect place = canvas.Scale().Bounds(graphic->BoundsRect());
+            const TRect area = IntersectRects(place, dirty);
             if (area.Width() <= 0 || area.Height() <= 0) continue;
-            canvas.SetViewport({graphic->Left(), graphic->Top()}, area);
+            canvas.SetViewport({place.Left, place.Top}, area);
             graphic->PaintOn(canvas);
         }
         canvas.SetViewport({0, 0}, dirty);

@@ -9,7 +9,8 @@ class TForm;
 
 namespace dispatch {
 
-// A mouse event on a windowed control at client coordinates.
+// A mouse event on a windowed control at client coordinates of the model (the backend takes
+// its pixels back to the model's scale).
 void MouseDown(TWinControl& window, TMouseButton button, TShiftState shift, int x, int y, bool doubleClick);
 void MouseUp(TWinControl& window, TMouseButton button, TShiftState shift, int x, int y);
 void MouseMove(TWinControl& window, TShiftState shift, int x, int y);
@@ -26,7 +27,8 @@ bool DialogChar(TForm& form, char key);
 // destroyed first.
 void PostPress(TControl& control);
 
-// Paints a window: its own face, then its window-less children that meet the dirty rectangle.
+// Paints a window: its own face, then its window-less children that meet the dirty rectangle
+// (in the canvas's pixels; the canvas has the window's scale).
 void PaintWindow(TWinControl& window, TCanvas& canvas, const TRect& dirty);
 
 } // namespace dispatch

@@ -195,6 +195,7 @@ void TRadioGroup::ArrangeButtons() {
     const int columns = std::max(1, Columns);
     const int perColumn = (int(buttons_.size()) + columns - 1) / columns;
     const std::unique_ptr<TCanvas> measure = backend::CreateMeasuringCanvas();
+    measure->SetScale(Scale());
     measure->Font.Assign(Font());
     const int textHeight = measure->TextHeight("Hg");
     const int room = Height() - textHeight - 5;

@@ -17,7 +17,7 @@ FrameSize FrameOf(TBorderStyle style) {
 
 } // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
+TForm::TForm(TComponent* owner) : TWinControl(owner), dpi_(backend::DisplayDpi()) {
     SetVisible(false);
     SetParentColor(false);
     SetParentFont(false);
@@ -37,6 +37,12 @@ TRect TForm::ClientRect() const {
     return Rect(0, 0, clientWidth_, clientHeight_);
 }
 
+void TForm::ChangeDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    ScaleChanged();
+}
+
 void TForm::AfterConstruction() {
     if (OnCreate) OnCreate(this);
 }
@@ -44,7 +50,9 @@ void TForm::AfterConstruction() {
 void TForm::ShowForm() {
     if (Position == poScreenCenter && !Visible()) {
         const TSize screen = backend::ScreenSize();
-        SetBounds((screen.cx - Width()) / 2, (screen.cy - Height()) / 2, Width(), Height());
+        const TScale scale = Scale();
+        SetBounds((scale.Unapply(screen.cx) - Width()) / 2, (scale.Unapply(screen.cy) - Height()) / 2, Width(),
+                  Height());
     }
     closed_ = false;
     CreatePeerIfNeeded();

@@ -23,7 +23,11 @@ public:
     TBorderStyle BorderStyle = bsSizeable;
     TBorderIcons BorderIcons = biSystemMenu | biMinimize | biMaximize;
     TPosition Position = poDesigned;
-    int PixelsPerInch = 96;
+    int PixelsPerInch = 96; // of the design
+    // The DPI the form's window shows at: the display's when the form is made, its window's
+    // once it has one. A change lays out and shows everything on the form at the new scale.
+    int Dpi() const { return dpi_; }
+    void ChangeDpi(int dpi);
     void SetClientSize(int width, int height); // the client area; the frame is added around it
     TRect ClientRect() const override;
     int ClientWidthValue() const { return clientWidth_; }
@@ -47,6 +51,7 @@ public:
 
 private:
     int clientWidth_ = 0, clientHeight_ = 0;
+    int dpi_;
     bool closed_ = false;
     TWinControl* activeControl_ = nullptr;
 };

@@ -90,6 +90,7 @@ void TBitmap::SetSize(int width, int height) {
     pixels_ = std::move(pixels);
     width_ = width;
     height_ = height;
+    PixelsChanged();
 }
 
 TColor TBitmap::Pixel(int x, int y) const {
@@ -100,6 +101,7 @@ TColor TBitmap::Pixel(int x, int y) const {
 void TBitmap::SetPixel(int x, int y, TColor color) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     pixels_[std::size_t(y) * width_ + x] = color;
+    PixelsChanged();
 }
 
 void TBitmap::Assign(const TBitmap& other) {
@@ -108,6 +110,7 @@ void TBitmap::Assign(const TBitmap& other) {
     pixels_ = other.pixels_;
     Transparent = other.Transparent;
     TransparentColorValue = other.TransparentColorValue;
+    PixelsChanged();
 }
 
 TColor TBitmap::TransparentColor() const {
@@ -122,7 +125,90 @@ TCanvas& TBitmap::Canvas() {
 
 // ---- TCanvas ----
 
+const TFont& TCanvas::DeviceFont() {
+    deviceFont_.Assign(Font);
+    deviceFont_.SetHeight(scale_.Apply(Font.Height()));
+    return deviceFont_;
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+    DeviceFillRect(scale_.Edges(rect));
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    const TRect r = scale_.Edges(Rect(x1, y1, x2, y2));
+    DeviceRectangle(r.Left, r.Top, r.Right, r.Bottom, scale_.Apply(1));
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
+    const TRect r = scale_.Edges(Rect(x1, y1, x2, y2));
+    DeviceRoundRect(r.Left, r.Top, r.Right, r.Bottom, scale_.Apply(w), scale_.Apply(h), scale_.Apply(1));
+}
+
+// At 96 DPI a line is the backend's own; scaled, a line along an axis covers the scaled cells
+// of its pixels, so it stays as wide as the scaled pixel and meets what it met.
 void TCanvas::LineTo(int x, int y) {
-    DrawLine(penPos_.X, penPos_.Y, x, y);
+    const TPoint from = penPos_;
     penPos_ = {x, y};
+    if (scale_.IsIdentity()) {
+        DeviceLine(from.X, from.Y, x, y, 1);
+    } else if (from.X == x || from.Y == y) {
+        FillCells(from.X, from.Y, x, y);
+    } else {
+        const TPoint a = scale_.Apply(from), b = scale_.Apply(penPos_);
+        DeviceLine(a.X, a.Y, b.X, b.Y, scale_.Apply(1));
+    }
+}
+
+namespace {
+
+// The pixels a line from a to b covers along one axis, its end left out: [from, to).
+void Span(int a, int b, int& from, int& to) {
+    from = a < b ? a : a == b ? a : b + 1;
+    to = a < b ? b : a + 1;
+}
+
+} // namespace
+
+void TCanvas::FillCells(int x1, int y1, int x2, int y2) {
+    if (Pen.Style == psClear || (x1 == x2 && y1 == y2)) return;
+    TRect cells;
+    Span(x1, x2, cells.Left, cells.Right);
+    Span(y1, y2, cells.Top, cells.Bottom);
+    const TBrush brush = Brush;
+    Brush = {Pen.Color, bsSolid};
+    DeviceFillRect(scale_.Edges(cells));
+    Brush = brush;
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+    StretchDraw(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
+}
+
+// A picture drawn at its own size is resampled once for the surface's DPI; one that the model
+// stretches is stretched by the backend.
+void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
+    if (bitmap.Empty() || rect.Width() <= 0 || rect.Height() <= 0) return;
+    const TRect target = scale_.Edges(rect);
+    if (target.Width() == bitmap.Width() && target.Height() == bitmap.Height())
+        DeviceDraw(target.Left, target.Top, bitmap);
+    else if (rect.Width() == bitmap.Width() && rect.Height() == bitmap.Height())
+        DeviceDraw(target.Left, target.Top, bitmap.Resampled(target.Width(), target.Height()));
+    else
+        DeviceStretchDraw(target, bitmap);
+}
+
+TSize TCanvas::TextExtent(const std::string& text) {
+    const TSize size = DeviceTextExtent(text);
+    return {scale_.UnapplyExtent(size.cx), scale_.UnapplyExtent(size.cy)};
+}
+
+int TCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags) {
+    TRect onSurface = scale_.Edges(rect);
+    const int height = DeviceDrawText(text, onSurface, flags);
+    if (flags & dtCalcRect) {
+        rect.Right = rect.Left + scale_.UnapplyExtent(onSurface.Width());
+        rect.Bottom = rect.Top + scale_.UnapplyExtent(onSurface.Height());
+    }
+    return scale_.UnapplyExtent(height);
 }

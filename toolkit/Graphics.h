@@ -90,6 +90,39 @@ inline TRect Bounds(int left, int top, int width, int height) {
 // The part that both rectangles cover; empty (but placed) when they do not meet.
 TRect IntersectRects(const TRect& a, const TRect& b);
 
+// ---- Display scale ----
+// The model's lengths are pixels at 96 DPI; a window at another DPI shows each of them
+// multiplied by DPI/96 and rounded as MulDiv rounds (half away from zero). A control's place
+// scales its origin and its size; a drawing scales each coordinate.
+constexpr int DesignDpi = 96;
+
+// number * numerator / denominator, rounded to the nearest integer, halves away from zero.
+int MulDivRounded(int number, int numerator, int denominator);
+
+class TScale {
+public:
+    explicit TScale(int dpi = DesignDpi) : dpi_(dpi > 0 ? dpi : DesignDpi) {}
+    int Dpi() const { return dpi_; }
+    bool IsIdentity() const { return dpi_ == DesignDpi; }
+
+    int Apply(int length) const { return MulDivRounded(length, dpi_, DesignDpi); }
+    TPoint Apply(TPoint p) const { return {Apply(p.X), Apply(p.Y)}; }
+    TRect Edges(const TRect& r) const { return {Apply(r.Left), Apply(r.Top), Apply(r.Right), Apply(r.Bottom)}; }
+    TRect Bounds(const TRect& r) const {
+        return ::Bounds(Apply(r.Left), Apply(r.Top), Apply(r.Width()), Apply(r.Height()));
+    }
+    // The model coordinate whose scaled pixel cell holds the pixel.
+    int Unapply(int pixel) const;
+    TPoint Unapply(TPoint p) const { return {Unapply(p.X), Unapply(p.Y)}; }
+    // The shortest model length that scales to at least this many pixels.
+    int UnapplyExtent(int pixels) const;
+
+    friend bool operator==(const TScale&, const TScale&) = default;
+
+private:
+    int dpi_;
+};
+
 // ---- Fonts, pens, brushes ----
 using TFontStyles = std::uint8_t;
 constexpr TFontStyles fsBold = 1;
@@ -180,16 +213,25 @@ public:
     bool LoadFromBmp(const unsigned char* data, std::size_t size); // 1, 4, 8, 24 and 32 bpp, uncompressed
     bool LoadFromIco(const unsigned char* data, std::size_t size); // the first image; its mask makes it transparent
 
+    // The picture at another size, each pixel the mean of the area it covers (with Transparent,
+    // of the opaque part, and transparent where that is less than half). Made once, kept until
+    // the pixels change or another size is asked for.
+    const TBitmap& Resampled(int width, int height) const;
+
 private:
+    void PixelsChanged() { resampled_.reset(); }
     int width_ = 0, height_ = 0;
     std::vector<TColor> pixels_;
     std::unique_ptr<TCanvas> canvas_;
+    mutable std::unique_ptr<TBitmap> resampled_;
 };
 
 // The canvas. Coordinates are relative to the origin that the owner of the canvas set (a
 // window-less control paints in its own coordinates); output is clipped to the clip
 // rectangle. Lines leave out their end point; Rectangle, RoundRect and FillRect cover
-// [left, right) x [top, bottom) as GDI does; outlines are 1 px wide.
+// [left, right) x [top, bottom) as GDI does; outlines are 1 px wide. Coordinates, lengths and
+// font heights are the model's 96-DPI ones: the canvas scales them to its surface's DPI, and
+// measures text in the surface's pixels, rounded up to the model's.
 class TCanvas {
 public:
     virtual ~TCanvas() = default;
@@ -198,30 +240,46 @@ public:
     TBrush Brush;
     TFont Font;
 
+    const TScale& Scale() const { return scale_; }
+    void SetScale(const TScale& scale) { scale_ = scale; }
+
     void MoveTo(int x, int y) { penPos_ = {x, y}; }
     void LineTo(int x, int y);
     TPoint PenPos() const { return penPos_; }
 
-    virtual void FillRect(const TRect& rect) = 0; // brush only
-    virtual void Rectangle(int x1, int y1, int x2, int y2) = 0; // pen outline, brush inside
-    virtual void RoundRect(int x1, int y1, int x2, int y2, int w, int h) = 0;
-    virtual void Draw(int x, int y, const TBitmap& bitmap) = 0; // honours bitmap.Transparent
-    virtual void StretchDraw(const TRect& rect, const TBitmap& bitmap) = 0;
+    void FillRect(const TRect& rect); // brush only
+    void Rectangle(int x1, int y1, int x2, int y2); // pen outline, brush inside
+    void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+    void Draw(int x, int y, const TBitmap& bitmap); // honours bitmap.Transparent
+    void StretchDraw(const TRect& rect, const TBitmap& bitmap);
 
-    virtual TSize TextExtent(const std::string& text) = 0; // one line, '&' counted as a character
+    TSize TextExtent(const std::string& text); // one line, '&' counted as a character
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
     // DrawTextA: with dtCalcRect measures (rect's right and bottom are set) and draws nothing;
     // otherwise draws with a transparent background. '&' marks the next character as the
     // underlined access key unless dtNoPrefix ("&&" is a literal '&'). Returns the text height.
-    virtual int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) = 0;
+    int DrawTextRect(const std::string& text, TRect& rect, unsigned flags);
 
-    // Set by the framework around painting: where (0,0) lies on the surface, and the clip.
+    // Set by the framework around painting, in the surface's pixels: where (0,0) lies on the
+    // surface, and the clip.
     virtual void SetViewport(TPoint origin, const TRect& clipOnSurface) = 0;
 
 protected:
-    virtual void DrawLine(int x1, int y1, int x2, int y2) = 0; // end point left out
+    // The backend's drawing, in the surface's pixels; the font is DeviceFont().
+    virtual void DeviceFillRect(const TRect& rect) = 0;
+    virtual void DeviceRectangle(int x1, int y1, int x2, int y2, int penWidth) = 0;
+    virtual void DeviceRoundRect(int x1, int y1, int x2, int y2, int w, int h, int penWidth) = 0;
+    virtual void DeviceLine(int x1, int y1, int x2, int y2, int penWidth) = 0; // end point left out
+    virtual void DeviceDraw(int x, int y, const TBitmap& bitmap) = 0; // pixel for pixel
+    virtual void DeviceStretchDraw(const TRect& rect, const TBitmap& bitmap) = 0;
+    virtual TSize DeviceTextExtent(const std::string& text) = 0;
+    virtual int DeviceDrawText(const std::string& text, TRect& rect, unsigned flags) = 0;
+    const TFont& DeviceFont(); // Font at the surface's size
 
 private:
+    void FillCells(int x1, int y1, int x2, int y2); // an axis-parallel line as scaled cells
     TPoint penPos_;
+    TScale scale_;
+    TFont deviceFont_;
 };

@@ -1,6 +1,8 @@
 // Labels, static texts, check boxes, radio buttons, edits and drop-down lists.
 #include "toolkit/StdCtrls.h"
 
+#include <memory>
+
 #include "toolkit/Backend.h"
 
 namespace {
@@ -10,6 +12,23 @@ unsigned AlignmentFlags(TAlignment alignment) {
     case taRightJustify: return dtRight;
     case taCenter: return dtCenter;
     default: return dtLeft;
+    }
+}
+
+// The control's font, or where its caption would not fit into width and the control's height
+// at the control's scale, the largest one smaller by whole pixels that fits.
+void FitFont(const TControl& control, int width, unsigned flags, TFont& shown) {
+    shown.Assign(control.Font());
+    if (control.Caption().empty() || control.Height() <= 0) return;
+    const std::unique_ptr<TCanvas> measure = backend::CreateMeasuringCanvas();
+    measure->SetScale(control.Scale());
+    measure->Font.Assign(control.Font());
+    for (int height = control.Font().Height(); height != 0; height += height < 0 ? 1 : -1) {
+        measure->Font.SetHeight(height);
+        TRect rect = Rect(0, 0, width, 0);
+        measure->DrawTextRect(control.Caption(), rect, dtCalcRect | flags);
+        shown.SetHeight(height);
+        if (rect.Width() <= width && rect.Height() <= control.Height()) return;
     }
 }
 
@@ -90,10 +109,16 @@ TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 65, 17);
 }
 
+void TStaticText::Changed(TChange what) {
+    if (what == TChange::Text || what == TChange::Font || what == TChange::Bounds)
+        FitFont(*this, Width(), dtWordBreak, shownFont_);
+    TWinControl::Changed(what);
+}
+
 void TStaticText::PaintWindow(TCanvas& canvas) {
     TWinControl::PaintWindow(canvas);
     canvas.Brush.Style = bsClear;
-    canvas.Font.Assign(Font());
+    canvas.Font.Assign(ShownFont());
     if (!Enabled()) canvas.Font.SetColor(clGrayText);
     TRect rect = ClientRect();
     canvas.DrawTextRect(Caption(), rect, AlignmentFlags(Alignment) | dtWordBreak);
@@ -104,6 +129,12 @@ void TStaticText::PaintWindow(TCanvas& canvas) {
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
     SetBounds(0, 0, 97, 17);
+}
+
+void TButtonControl::Changed(TChange what) {
+    if (what == TChange::Text || what == TChange::Font || what == TChange::Bounds)
+        FitFont(*this, Width() - CaptionLeft, dtSingleLine, shownFont_);
+    TWinControl::Changed(what);
 }
 
 void TButtonControl::SetChecked(bool value) {

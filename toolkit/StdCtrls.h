@@ -32,25 +32,41 @@ private:
 };
 
 // A static text with a window (STATIC): fixed size, wrapped, optional border.
+// Text grows in steps with the font, not in proportion: where the wrapped text would need
+// more lines than fit at the window's scale, it is shown a pixel smaller at a time until it fits.
 class TStaticText : public TWinControl {
 public:
     explicit TStaticText(TComponent* owner);
     bool AutoSize = false;
     TAlignment Alignment = taLeftJustify;
     void PaintWindow(TCanvas& canvas) override;
+    const TFont& ShownFont() const override { return shownFont_; }
+
+protected:
+    void Changed(TChange what) override;
+
+private:
+    TFont shownFont_;
 };
 
-// Check box and radio button: the backend reports a user's click through ClickedByUser.
+// Check box and radio button: the backend reports a user's click through ClickedByUser. Its
+// caption gives way to fit beside the box as a static text's does.
 class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
+    const TFont& ShownFont() const override { return shownFont_; }
+    static constexpr int CaptionLeft = 17; // the box or circle and the gap after it
     bool Checked() const { return checked_; }
     virtual void SetChecked(bool value); // fires OnClick when the state changes
     virtual void ClickedByUser() = 0;
     bool DialogChar(char key) override; // its caption's accelerator acts as a click
 
 protected:
+    void Changed(TChange what) override;
     bool checked_ = false;
+
+private:
+    TFont shownFont_;
 };
 
 class TCheckBox : public TButtonControl {

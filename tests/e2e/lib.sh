@@ -63,13 +63,14 @@ e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
 
 # --- display and prefix --------------------------------------------------------------------
 
-# Starts Xvfb on the first free display from 110 on; sets DISPLAY and E2E_XVFB_PID.
+# Starts Xvfb on the first free display from 110 on, with a screen of E2E_SCREEN (WxH,
+# 1024x768 by default); sets DISPLAY and E2E_XVFB_PID.
 e2e_start_display() {
   local n
   for (( n = 110; n < 200; n++ )); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_OUT/xvfb.log" 2>&1 &
+  Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp >"$E2E_OUT/xvfb.log" 2>&1 &
   E2E_XVFB_PID=$!
   export DISPLAY=":$n" E2E_DISPLAY=":$n"
   local i

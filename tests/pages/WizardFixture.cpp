@@ -21,6 +21,7 @@ namespace vw = platform::headless;
 void WizardTest::SetUp() {
     VirtualDriveTest::SetUp();
     headless::Reset();
+    headless::SetDisplayDpi(displayDpi_);
     MapDrive('D', platform::DriveFixed);
     vw::SetSpecialFolder(platform::CsidlProgramFiles, ProgramFiles);
     vw::SetSpecialFolder(platform::CsidlPrograms, StartMenuPrograms);

@@ -57,4 +57,5 @@ protected:
     std::string installDirTyped_; // empty: the proposal is taken
     std::string downloadDirTyped_; // likewise
     int connectionItem_ = 4;
+    int displayDpi_ = DesignDpi; // where the wizard's window appears
 };

@@ -99,18 +99,23 @@ TEST(Embedded, ArrowIsADownwardTriangleInSixteenColours) {
         for (int x = 0; x < 5; ++x) EXPECT_EQ(colour(x, y), rows[y][x] == 'X' ? 0x000000u : 0xFFFFFFu) << x << "," << y;
 }
 
-TEST(Embedded, IconsAre32By32InSixteenColours) {
+TEST(Embedded, IconsHoldEverySizeWindowsAsksForInSixteenColours) {
     for (const char* name : {"Pictoro.ico", "PictoroUninstall.ico"}) {
         SCOPED_TRACE(name);
         EmbeddedFile ico = EmbeddedResource(name);
-        ASSERT_GT(ico.Size, 22u + 40u);
+        ASSERT_GT(ico.Size, 6u);
         const unsigned char* p = ico.Data;
         EXPECT_EQ(LittleEndian16(p + 2), 1u); // icon
-        EXPECT_EQ(LittleEndian16(p + 4), 1u); // one image
-        EXPECT_EQ(p[6], 32);
-        EXPECT_EQ(p[7], 32);
-        const std::uint32_t image = LittleEndian32(p + 18);
-        ASSERT_LT(image + 40, ico.Size);
-        EXPECT_EQ(LittleEndian16(p + image + 14), 4u); // bits per pixel
+        const int sizes[] = {32, 16, 20, 24, 40, 48, 64}; // the window's picture shows the first
+        ASSERT_EQ(LittleEndian16(p + 4), std::size(sizes));
+        for (std::size_t i = 0; i < std::size(sizes); ++i) {
+            const unsigned char* entry = p + 6 + 16 * i;
+            EXPECT_EQ(entry[0], sizes[i]);
+            EXPECT_EQ(entry[1], sizes[i]);
+            const std::uint32_t image = LittleEndian32(entry + 12);
+            ASSERT_LT(image + 40, ico.Size);
+            EXPECT_EQ(LittleEndian32(p + image + 4), std::uint32_t(sizes[i])); // the image's own width
+            EXPECT_EQ(LittleEndian16(p + image + 14), 4u); // bits per pixel
+        }
     }
 }

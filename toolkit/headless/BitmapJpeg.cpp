@@ -59,5 +59,6 @@ bool TBitmap::LoadFromJpeg(const unsigned char* data, std::size_t size) {
     height_ = height;
     pixels_.resize(std::size_t(width) * height);
     for (std::size_t i = 0; i < pixels_.size(); ++i) pixels_[i] = RGBColor(rgb[i * 3], rgb[i * 3 + 1], rgb[i * 3 + 2]);
+    PixelsChanged();
     return true;
 }

@@ -125,14 +125,19 @@ TSize ScreenSize() {
     return {1024, 768};
 }
 
+int DisplayDpi() {
+    return TheState().Dpi;
+}
+
 TPoint ClientToScreen(const TWinControl& control, TPoint clientPoint) {
-    TPoint p = clientPoint;
-    const TControl* c = &control;
-    for (; c->Parent(); c = c->Parent()) p = c->ClientToParentWindow(p);
-    if (auto* form = dynamic_cast<const TForm*>(c)) {
+    const TRect place = headless::ControlRectInForm(control);
+    const TScale scale = control.Scale();
+    TPoint p = scale.Apply(clientPoint);
+    p = {p.X + place.Left, p.Y + place.Top};
+    if (const TForm* form = control.ParentForm()) {
         const int frameX = (form->Width() - form->ClientWidthValue()) / 2;
         const int frameY = form->Height() - form->ClientHeightValue() - frameX;
-        p = {p.X + form->Left() + frameX, p.Y + form->Top() + frameY};
+        p = {p.X + scale.Apply(form->Left() + frameX), p.Y + scale.Apply(form->Top() + frameY)};
     }
     return p;
 }

@@ -22,6 +22,7 @@ struct State {
     TWinControl* HoverWindow = nullptr;
     TControl* PressedNative = nullptr;
     std::string Title;
+    int Dpi = DesignDpi; // of the display
     bool QuitRequested = false;
 };
 

@@ -24,17 +24,20 @@ bool IsNative(const TWinControl& w) {
         dynamic_cast<const TDirectoryListBox*>(&w);
 }
 
-// The window under a point of the form and the point in its client coordinates: the deepest
+// The window under a point of the form and the point in its client pixels: the deepest
 // visible, enabled child window.
 TWinControl& WindowAt(TForm& form, TPoint& p) {
     TWinControl* window = &form;
+    const TScale scale = form.Scale();
     for (bool deeper = true; deeper;) {
         deeper = false;
         const auto& children = window->Controls();
         for (auto it = children.rbegin(); it != children.rend(); ++it) {
             auto* child = dynamic_cast<TWinControl*>(*it);
-            if (!child || !child->Visible() || !child->Enabled() || !child->BoundsRect().Contains(p)) continue;
-            p = {p.X - child->Left(), p.Y - child->Top()};
+            if (!child || !child->Visible() || !child->Enabled()) continue;
+            const TRect place = scale.Bounds(child->BoundsRect());
+            if (!place.Contains(p)) continue;
+            p = {p.X - place.Left, p.Y - place.Top};
             window = child;
             deeper = true;
             break;
@@ -43,14 +46,18 @@ TWinControl& WindowAt(TForm& form, TPoint& p) {
     return *window;
 }
 
-// The window that gets the mouse: the captured one, else the one under the point.
+// The window that gets the mouse, the captured one or else the one under the pixel, and the
+// point in its client coordinates of the model.
 TWinControl& MouseWindow(TForm& form, TPoint& p) {
-    if (TWinControl* captured = TheState().Captured) {
-        const TRect r = ControlRectInForm(*captured);
+    TWinControl* window = TheState().Captured;
+    if (window) {
+        const TRect r = ControlRectInForm(*window);
         p = {p.X - r.Left, p.Y - r.Top};
-        return *captured;
+    } else {
+        window = &WindowAt(form, p);
     }
-    return WindowAt(form, p);
+    p = window->Scale().Unapply(p);
+    return *window;
 }
 
 void Hover(TWinControl& window) {
@@ -92,10 +99,13 @@ void Press(TForm& form, int x, int y, TMouseButton button, bool doubleClick) {
         Guarded([&] { list->ItemOpenedByUser(ListItemAt(*list, p)); });
 }
 
+// Paints a window and its child windows at the window's scale, at origin on the target.
 void PaintTree(TWinControl& window, TBitmap& target, TPoint origin, const TRect& clip) {
-    const TRect client = window.ClientRect();
+    const TScale scale = window.Scale();
+    const TRect client = scale.Bounds(window.ClientRect());
     TBitmap surface(client.Width(), client.Height());
     RasterCanvas canvas(surface);
+    canvas.SetScale(scale);
     if (!PaintNative(window, canvas)) dispatch::PaintWindow(window, canvas, client);
     RasterCanvas onTarget(target);
     onTarget.SetViewport(origin, clip);
@@ -104,7 +114,8 @@ void PaintTree(TWinControl& window, TBitmap& target, TPoint origin, const TRect&
     for (TControl* child : window.Controls()) {
         auto* childWindow = dynamic_cast<TWinControl*>(child);
         if (!childWindow || !childWindow->Visible()) continue;
-        PaintTree(*childWindow, target, {origin.X + child->Left(), origin.Y + child->Top()}, inner);
+        const TPoint place = scale.Apply(TPoint{child->Left(), child->Top()});
+        PaintTree(*childWindow, target, {origin.X + place.X, origin.Y + place.Y}, inner);
     }
 }
 
@@ -120,11 +131,17 @@ void Reset() {
     state.HoverWindow = nullptr;
     state.PressedNative = nullptr;
     state.QuitRequested = false;
+    state.Dpi = DesignDpi;
     dispatch::ResetInput();
 }
 
+void SetDisplayDpi(int dpi) {
+    TheState().Dpi = dpi;
+}
+
 TBitmap Screenshot(TForm& form) {
-    TBitmap shot(form.ClientWidthValue(), form.ClientHeightValue());
+    const TScale scale = form.Scale();
+    TBitmap shot(scale.Apply(form.ClientWidthValue()), scale.Apply(form.ClientHeightValue()));
     PaintTree(form, shot, {0, 0}, Rect(0, 0, shot.Width(), shot.Height()));
     return shot;
 }
@@ -238,11 +255,18 @@ void PostClick(TForm& form, int x, int y) {
     TheState().Queued.push_back([&form, x, y] { Click(form, x, y); });
 }
 
+void PostDpiChange(TForm& form, int dpi) {
+    TheState().Queued.push_back([&form, dpi] { Guarded([&] { form.ChangeDpi(dpi); }); });
+}
+
 TRect ControlRectInForm(const TControl& control) {
-    if (!control.Parent()) return control.ClientRect(); // the form itself
-    TRect r = control.BoundsRect();
-    for (const TWinControl* p = control.Parent(); p && p->Parent(); p = p->Parent())
-        r = {r.Left + p->Left(), r.Top + p->Top(), r.Right + p->Left(), r.Bottom + p->Top()};
+    const TScale scale = control.Scale();
+    if (!control.Parent()) return scale.Bounds(control.ClientRect()); // the form itself
+    TRect r = scale.Bounds(control.BoundsRect());
+    for (const TWinControl* p = control.Parent(); p && p->Parent(); p = p->Parent()) {
+        const TPoint o = scale.Apply(TPoint{p->Left(), p->Top()});
+        r = {r.Left + o.X, r.Top + o.Y, r.Right + o.X, r.Bottom + o.Y};
+    }
     return r;
 }
 

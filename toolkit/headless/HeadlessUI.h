@@ -1,5 +1,5 @@
 // Test control of the headless backend: the screen as pixels, recorded message boxes, and
-// input given as a user gives it. Coordinates are client coordinates of the main form.
+// input given as a user gives it. Coordinates are client pixels of the main form, at its DPI.
 #pragma once
 
 #include <functional>
@@ -11,7 +11,8 @@
 
 namespace headless {
 
-void Reset(); // forgets boxes, queued input, capture, the pointer's window
+void Reset(); // forgets boxes, queued input, capture, the pointer's window; the display back at 96 DPI
+void SetDisplayDpi(int dpi); // where forms made from now on appear
 
 // The form as it shows now (its client area), painted from the model.
 TBitmap Screenshot(TForm& form);
@@ -53,6 +54,9 @@ void OpenDirectoryItem(TDirectoryListBox& list, int index); // double-click on a
 
 // Input queued now and delivered by a later ProcessMessages (e.g. while a slide runs).
 void PostClick(TForm& form, int x, int y);
+// The form's window moved to a monitor of another DPI (WM_DPICHANGED), told at a later
+// ProcessMessages.
+void PostDpiChange(TForm& form, int dpi);
 
 // Where a control lies in the form's client coordinates.
 TRect ControlRectInForm(const TControl& control);

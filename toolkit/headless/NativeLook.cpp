@@ -18,7 +18,7 @@ void Frame(TCanvas& canvas, const TRect& r, TColor fill) {
 void TextIn(TCanvas& canvas, const TControl& control, const std::string& text, TRect r, unsigned flags,
             TColor color = clDefault) {
     canvas.Brush.Style = bsClear;
-    canvas.Font.Assign(control.Font());
+    canvas.Font.Assign(control.ShownFont());
     if (color != clDefault) canvas.Font.SetColor(color);
     if (!control.Enabled()) canvas.Font.SetColor(clGrayText);
     canvas.DrawTextRect(text, r, flags | dtSingleLine | dtVCenter);
@@ -60,12 +60,13 @@ void CheckMark(TCanvas& canvas, int top, int size, bool checked) {
 
 void PaintButtonControl(TButtonControl& button, TCanvas& canvas, bool round) {
     Background(canvas, button);
-    const int size = 13, top = (button.Height() - size) / 2;
+    const int size = TButtonControl::CaptionLeft - 4, top = (button.Height() - size) / 2;
     if (round)
         RadioMark(canvas, top, size, button.Checked());
     else
         CheckMark(canvas, top, size, button.Checked());
-    TextIn(canvas, button, button.Caption(), Rect(size + 4, 0, button.Width(), button.Height()), dtLeft);
+    TextIn(canvas, button, button.Caption(), Rect(TButtonControl::CaptionLeft, 0, button.Width(), button.Height()),
+           dtLeft);
 }
 
 void PaintDropDown(TWinControl& combo, const std::string& text, TCanvas& canvas) {

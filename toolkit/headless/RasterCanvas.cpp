@@ -30,13 +30,13 @@ void RasterCanvas::FillSpan(int y, int x1, int x2, TColor color) {
         target_.SetPixel(x + origin_.X, y + origin_.Y, color);
 }
 
-void RasterCanvas::FillRect(const TRect& rect) {
+void RasterCanvas::DeviceFillRect(const TRect& rect) {
     if (Brush.Style == bsClear) return;
     const TColor color = ColorToRGB(Brush.Color);
     for (int y = rect.Top; y < rect.Bottom; ++y) FillSpan(y, rect.Left, rect.Right, color);
 }
 
-void RasterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
+void RasterCanvas::DeviceLine(int x1, int y1, int x2, int y2, int penWidth) {
     if (Pen.Style == psClear) return;
     const TColor color = ColorToRGB(Pen.Color);
     const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
@@ -44,7 +44,8 @@ void RasterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
     int error = dx + dy;
     int x = x1, y = y1;
     while (x != x2 || y != y2) {
-        Plot(x, y, color);
+        for (int dy2 = 0; dy2 < penWidth; ++dy2)
+            for (int dx2 = 0; dx2 < penWidth; ++dx2) Plot(x + dx2, y + dy2, color);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -74,7 +75,7 @@ int CornerInset(int row, int rows, int w, int h) {
 
 // A rectangle with corner ellipses w x h (0 for square corners): outline with the pen, the
 // rest with the brush. Without pen the shape loses its right column and bottom row.
-void RasterCanvas::Shape(int x1, int y1, int x2, int y2, int w, int h) {
+void RasterCanvas::Shape(int x1, int y1, int x2, int y2, int w, int h, int penWidth) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const bool outline = Pen.Style != psClear;
@@ -94,8 +95,9 @@ void RasterCanvas::Shape(int x1, int y1, int x2, int y2, int w, int h) {
     const TColor pen = ColorToRGB(Pen.Color), brush = ColorToRGB(Brush.Color);
     for (int row = 0; row < height; ++row) {
         for (int col = inset[row]; col < width - inset[row]; ++col) {
+            const int t = penWidth;
             const bool edge =
-                !inside(col - 1, row) || !inside(col + 1, row) || !inside(col, row - 1) || !inside(col, row + 1);
+                !inside(col - t, row) || !inside(col + t, row) || !inside(col, row - t) || !inside(col, row + t);
             if (outline && edge)
                 Plot(x1 + col, y1 + row, pen);
             else if (Brush.Style != bsClear)
@@ -104,15 +106,15 @@ void RasterCanvas::Shape(int x1, int y1, int x2, int y2, int w, int h) {
     }
 }
 
-void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    Shape(x1, y1, x2, y2, 0, 0);
+void RasterCanvas::DeviceRectangle(int x1, int y1, int x2, int y2, int penWidth) {
+    Shape(x1, y1, x2, y2, 0, 0, penWidth);
 }
 
-void RasterCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
-    Shape(x1, y1, x2, y2, w, h);
+void RasterCanvas::DeviceRoundRect(int x1, int y1, int x2, int y2, int w, int h, int penWidth) {
+    Shape(x1, y1, x2, y2, w, h, penWidth);
 }
 
-void RasterCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+void RasterCanvas::DeviceDraw(int x, int y, const TBitmap& bitmap) {
     const TColor key = bitmap.TransparentColor();
     for (int by = 0; by < bitmap.Height(); ++by)
         for (int bx = 0; bx < bitmap.Width(); ++bx) {
@@ -122,7 +124,7 @@ void RasterCanvas::Draw(int x, int y, const TBitmap& bitmap) {
         }
 }
 
-void RasterCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
+void RasterCanvas::DeviceStretchDraw(const TRect& rect, const TBitmap& bitmap) {
     const int w = rect.Width(), h = rect.Height();
     if (w <= 0 || h <= 0 || bitmap.Empty()) return;
     const TColor key = bitmap.TransparentColor();
@@ -135,13 +137,13 @@ void RasterCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
         }
 }
 
-TSize RasterCanvas::TextExtent(const std::string& text) {
-    const bitmapfont::Metrics metrics = bitmapfont::MetricsOf(Font);
+TSize RasterCanvas::DeviceTextExtent(const std::string& text) {
+    const bitmapfont::Metrics metrics = bitmapfont::MetricsOf(DeviceFont());
     return {bitmapfont::TextWidth(metrics, text), metrics.LineHeight};
 }
 
 void RasterCanvas::TextLineAt(const TextLine& line, int x, int y, TColor color, const TRect& clip) {
-    const bitmapfont::Metrics metrics = bitmapfont::MetricsOf(Font);
+    const bitmapfont::Metrics metrics = bitmapfont::MetricsOf(DeviceFont());
     const auto plot = [&](int px, int py) {
         if (clip.Contains({px, py})) Plot(px, py, color);
     };
@@ -156,8 +158,8 @@ void RasterCanvas::TextLineAt(const TextLine& line, int x, int y, TColor color, 
     }
 }
 
-int RasterCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags) {
-    const bitmapfont::Metrics metrics = bitmapfont::MetricsOf(Font);
+int RasterCanvas::DeviceDrawText(const std::string& text, TRect& rect, unsigned flags) {
+    const bitmapfont::Metrics metrics = bitmapfont::MetricsOf(DeviceFont());
     const std::vector<TextLine> lines = LayoutText(text, flags, rect.Width(), metrics);
     const int height = int(lines.size()) * metrics.LineHeight;
     if (flags & dtCalcRect) {

@@ -11,22 +11,22 @@ class RasterCanvas : public TCanvas {
 public:
     explicit RasterCanvas(TBitmap& target) : target_(target) {}
 
-    void FillRect(const TRect& rect) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void RoundRect(int x1, int y1, int x2, int y2, int w, int h) override;
-    void Draw(int x, int y, const TBitmap& bitmap) override;
-    void StretchDraw(const TRect& rect, const TBitmap& bitmap) override;
-    TSize TextExtent(const std::string& text) override;
-    int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) override;
     void SetViewport(TPoint origin, const TRect& clipOnSurface) override;
 
 protected:
-    void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DeviceFillRect(const TRect& rect) override;
+    void DeviceRectangle(int x1, int y1, int x2, int y2, int penWidth) override;
+    void DeviceRoundRect(int x1, int y1, int x2, int y2, int w, int h, int penWidth) override;
+    void DeviceLine(int x1, int y1, int x2, int y2, int penWidth) override;
+    void DeviceDraw(int x, int y, const TBitmap& bitmap) override;
+    void DeviceStretchDraw(const TRect& rect, const TBitmap& bitmap) override;
+    TSize DeviceTextExtent(const std::string& text) override;
+    int DeviceDrawText(const std::string& text, TRect& rect, unsigned flags) override;
 
 private:
     void Plot(int x, int y, TColor color); // canvas coordinates, clipped
     void FillSpan(int y, int x1, int x2, TColor color);
-    void Shape(int x1, int y1, int x2, int y2, int w, int h);
+    void Shape(int x1, int y1, int x2, int y2, int w, int h, int penWidth);
     void TextLineAt(const TextLine& line, int x, int y, TColor color, const TRect& clip);
     TRect ClipInCanvas() const; // the clip, intersected with the surface
 

@@ -81,5 +81,6 @@ bool TBitmap::LoadFromJpeg(const unsigned char* data, std::size_t size) {
     height_ = height;
     pixels_.resize(bgr.size());
     for (std::size_t i = 0; i < bgr.size(); ++i) pixels_[i] = RGBColor(bgr[i].rgbRed, bgr[i].rgbGreen, bgr[i].rgbBlue);
+    PixelsChanged();
     return true;
 }

@@ -116,7 +116,8 @@ LRESULT ContainerPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool ContainerPeer::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return false; // spares the key-state call
-    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const TPoint p = control_.Scale().Unapply(TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    const int x = p.X, y = p.Y;
     const TShiftState shift = ShiftOf(wParam);
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -157,6 +158,7 @@ void ContainerPeer::Paint() {
         {
             const TRect dirtyRect = Rect(dirty.left, dirty.top, dirty.right, dirty.bottom);
             GdiCanvas canvas(buffer.Get());
+            canvas.SetScale(control_.Scale());
             canvas.SetViewport({0, 0}, dirtyRect);
             dispatch::PaintWindow(control_, canvas, dirtyRect);
         }

@@ -6,15 +6,16 @@
 
 namespace win32 {
 
-HFONT FontHandle(const TFont& font) {
+HFONT FontHandle(const TFont& font, const TScale& scale) {
     using Key = std::tuple<std::string, int, TFontStyles>;
     static std::map<Key, HFONT> fonts;
-    Key key{font.Name(), font.Height(), font.Style()};
+    const int height = scale.Apply(font.Height());
+    Key key{font.Name(), height, font.Style()};
     auto found = fonts.find(key);
     if (found != fonts.end()) return found->second;
     const TFontStyles style = font.Style();
     HFONT handle =
-        CreateFontA(font.Height(), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) != 0,
+        CreateFontA(height, 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) != 0,
                     (style & fsUnderline) != 0, (style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.Name().c_str());
     if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -20,9 +20,9 @@ class GdiCanvas::Scope {
 public:
     static constexpr unsigned UsePen = 1, UseBrush = 2, UseFont = 4, Measure = 8;
 
-    Scope(GdiCanvas& canvas, unsigned use) : canvas_(canvas), dc_(canvas, (use & Measure) != 0) {
+    Scope(GdiCanvas& canvas, unsigned use, int penWidth = 1) : canvas_(canvas), dc_(canvas, (use & Measure) != 0) {
         if (!Dc()) return;
-        if (use & UsePen) SelectPen();
+        if (use & UsePen) SelectPen(penWidth);
         if (use & UseBrush) SelectBrush();
         if (use & UseFont) SelectFont();
     }
@@ -47,12 +47,20 @@ private:
         HDC dc_;
     };
 
-    void SelectPen() {
+    // A wider pen (a scaled one) stays inside the shape's frame and ends flat.
+    void SelectPen(int width) {
         if (canvas_.Pen.Style == psClear) {
             penSelected_.emplace(Dc(), GetStockObject(NULL_PEN));
             return;
         }
-        pen_ = GdiObject<HPEN>(CreatePen(PS_SOLID, 1, ToColorRef(canvas_.Pen.Color)));
+        const COLORREF color = ToColorRef(canvas_.Pen.Color);
+        if (width <= 1) {
+            pen_ = GdiObject<HPEN>(CreatePen(PS_SOLID, 1, color));
+        } else {
+            const LOGBRUSH brush{BS_SOLID, color, 0};
+            pen_ = GdiObject<HPEN>(ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_ENDCAP_FLAT | PS_JOIN_MITER,
+                                                DWORD(width), &brush, 0, nullptr));
+        }
         penSelected_.emplace(Dc(), pen_.Get());
     }
     void SelectBrush() {
@@ -64,7 +72,7 @@ private:
         brushSelected_.emplace(Dc(), brush_.Get());
     }
     void SelectFont() {
-        fontSelected_.emplace(Dc(), FontHandle(canvas_.Font));
+        fontSelected_.emplace(Dc(), FontHandle(canvas_.DeviceFont()));
         SetTextColor(Dc(), ToColorRef(canvas_.Font.Color()));
         SetBkMode(Dc(), TRANSPARENT);
     }
@@ -76,7 +84,7 @@ private:
     std::optional<SelectedObject> penSelected_, brushSelected_, fontSelected_;
 };
 
-void GdiCanvas::FillRect(const TRect& rect) {
+void GdiCanvas::DeviceFillRect(const TRect& rect) {
     if (Brush.Style == bsClear) return;
     Scope scope(*this, Scope::UseBrush);
     if (!scope.Dc()) return;
@@ -84,39 +92,39 @@ void GdiCanvas::FillRect(const TRect& rect) {
     ::FillRect(scope.Dc(), &r, scope.Brush());
 }
 
-void GdiCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    Scope scope(*this, Scope::UsePen | Scope::UseBrush);
+void GdiCanvas::DeviceRectangle(int x1, int y1, int x2, int y2, int penWidth) {
+    Scope scope(*this, Scope::UsePen | Scope::UseBrush, penWidth);
     if (scope.Dc()) ::Rectangle(scope.Dc(), x1, y1, x2, y2);
 }
 
-void GdiCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
-    Scope scope(*this, Scope::UsePen | Scope::UseBrush);
+void GdiCanvas::DeviceRoundRect(int x1, int y1, int x2, int y2, int w, int h, int penWidth) {
+    Scope scope(*this, Scope::UsePen | Scope::UseBrush, penWidth);
     if (scope.Dc()) ::RoundRect(scope.Dc(), x1, y1, x2, y2, w, h);
 }
 
-void GdiCanvas::DrawLine(int x1, int y1, int x2, int y2) {
-    Scope scope(*this, Scope::UsePen);
+void GdiCanvas::DeviceLine(int x1, int y1, int x2, int y2, int penWidth) {
+    Scope scope(*this, Scope::UsePen, penWidth);
     if (!scope.Dc()) return;
     MoveToEx(scope.Dc(), x1, y1, nullptr);
     ::LineTo(scope.Dc(), x2, y2);
 }
 
-void GdiCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+void GdiCanvas::DeviceDraw(int x, int y, const TBitmap& bitmap) {
     Blit(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
 }
 
-void GdiCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
+void GdiCanvas::DeviceStretchDraw(const TRect& rect, const TBitmap& bitmap) {
     Blit(rect, bitmap);
 }
 
-TSize GdiCanvas::TextExtent(const std::string& text) {
+TSize GdiCanvas::DeviceTextExtent(const std::string& text) {
     Scope scope(*this, Scope::UseFont | Scope::Measure);
     SIZE size{0, 0};
     if (scope.Dc()) GetTextExtentPoint32A(scope.Dc(), text.data(), int(text.size()), &size);
     return {int(size.cx), int(size.cy)};
 }
 
-int GdiCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags) {
+int GdiCanvas::DeviceDrawText(const std::string& text, TRect& rect, unsigned flags) {
     Scope scope(*this, Scope::UseFont | ((flags & DT_CALCRECT) ? Scope::Measure : 0));
     if (!scope.Dc()) return 0;
     RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
@@ -236,8 +244,8 @@ HDC DirectCanvas::Acquire(bool measuring) {
     acquiredFrom_ = surface;
     HDC dc = GetDC(surface);
     if (!dc) return nullptr;
-    const TPoint origin = control_.ClientToParentWindow({0, 0});
-    ApplyViewport(dc, origin, Bounds(origin.X, origin.Y, control_.Width(), control_.Height()));
+    const TRect place = Scale().Bounds(control_.BoundsRect());
+    ApplyViewport(dc, {place.Left, place.Top}, place);
     return dc;
 }
 

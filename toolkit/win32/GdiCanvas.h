@@ -12,18 +12,18 @@ class GdiCanvas : public TCanvas {
 public:
     explicit GdiCanvas(HDC dc) : dc_(dc) {}
 
-    void FillRect(const TRect& rect) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void RoundRect(int x1, int y1, int x2, int y2, int w, int h) override;
-    void Draw(int x, int y, const TBitmap& bitmap) override;
-    void StretchDraw(const TRect& rect, const TBitmap& bitmap) override;
-    TSize TextExtent(const std::string& text) override;
-    int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) override;
     void SetViewport(TPoint origin, const TRect& clipOnSurface) override;
 
 protected:
     GdiCanvas() = default;
-    void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DeviceFillRect(const TRect& rect) override;
+    void DeviceRectangle(int x1, int y1, int x2, int y2, int penWidth) override;
+    void DeviceRoundRect(int x1, int y1, int x2, int y2, int w, int h, int penWidth) override;
+    void DeviceLine(int x1, int y1, int x2, int y2, int penWidth) override;
+    void DeviceDraw(int x, int y, const TBitmap& bitmap) override;
+    void DeviceStretchDraw(const TRect& rect, const TBitmap& bitmap) override;
+    TSize DeviceTextExtent(const std::string& text) override;
+    int DeviceDrawText(const std::string& text, TRect& rect, unsigned flags) override;
 
     // The device context for one call; nullptr draws nothing. Measuring needs no window.
     virtual HDC Acquire(bool measuring) {

@@ -18,8 +18,9 @@ void ComboPeer::Create(bool listOnly) {
 }
 
 void ComboPeer::ApplyBounds() {
-    SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height() + DropDownHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const TRect place = Place();
+    SetWindowPos(hwnd_, nullptr, place.Left, place.Top, place.Width(),
+                 place.Height() + control_.Scale().Apply(DropDownHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     FitSelectionField();
 }
 
@@ -29,7 +30,7 @@ void ComboPeer::ApplyBounds() {
 void ComboPeer::FitSelectionField() {
     LRESULT field = SendMessageA(hwnd_, CB_GETITEMHEIGHT, WPARAM(-1), 0);
     for (int round = 0; round < 3 && field != CB_ERR; ++round) {
-        const int difference = control_.Height() - ClosedHeight();
+        const int difference = Place().Height() - ClosedHeight();
         if (difference == 0 || field + difference < 1) return;
         field += difference;
         SendMessageA(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), field);
@@ -80,8 +81,12 @@ void DirectoryListPeer::Create() {
     CreateNative("LISTBOX",
                  LBS_NOTIFY | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
                  WS_EX_CLIENTEDGE);
-    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, list_.ItemHeight);
+    ApplyItemHeight();
     Fill();
+}
+
+void DirectoryListPeer::ApplyItemHeight() {
+    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, control_.Scale().Apply(list_.ItemHeight));
 }
 
 void DirectoryListPeer::Fill() {
@@ -108,6 +113,10 @@ void DirectoryListPeer::Changed(TChange what) {
         SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(list_.ItemIndex()), 0);
         break;
     }
+    case TChange::Font: // also at a new scale
+        NativePeer::Changed(what);
+        ApplyItemHeight();
+        break;
     default: NativePeer::Changed(what); break;
     }
 }
@@ -142,18 +151,18 @@ bool DirectoryListPeer::IsOpenFolder(int index) const {
 
 namespace {
 
-void DrawFolder(HDC dc, int x, int y, bool open) {
-    HBRUSH body = SolidBrush(RGBColor(0xF0, 0xD0, 0x60));
-    HBRUSH front = SolidBrush(open ? RGBColor(0xFF, 0xEC, 0xA0) : RGBColor(0xE0, 0xB8, 0x40));
-    HBRUSH edge = SolidBrush(RGBColor(0x80, 0x60, 0x10));
-    RECT tab{x + 1, y, x + 6, y + 2};
-    RECT back{x, y + 1, x + 14, y + 11};
-    RECT face{x + 1, y + (open ? 4 : 3), x + 13, y + 10};
-    FillRect(dc, &tab, edge);
-    FillRect(dc, &back, edge);
-    RECT inner{back.left + 1, back.top + 1, back.right - 1, back.bottom - 1};
-    FillRect(dc, &inner, body);
-    FillRect(dc, &face, front);
+// A folder of 14 x 11 model pixels with its top-left corner at (x, y) on the device.
+void DrawFolder(HDC dc, int x, int y, bool open, const TScale& scale) {
+    const auto fill = [&](int left, int top, int right, int bottom, TColor color) {
+        const TRect r = scale.Edges(Rect(left, top, right, bottom));
+        RECT area{x + r.Left, y + r.Top, x + r.Right, y + r.Bottom};
+        FillRect(dc, &area, SolidBrush(color));
+    };
+    const TColor edge = RGBColor(0x80, 0x60, 0x10);
+    fill(1, 0, 6, 2, edge);
+    fill(0, 1, 14, 11, edge);
+    fill(1, 2, 13, 10, RGBColor(0xF0, 0xD0, 0x60));
+    fill(1, open ? 4 : 3, 13, 10, open ? RGBColor(0xFF, 0xEC, 0xA0) : RGBColor(0xE0, 0xB8, 0x40));
 }
 
 } // namespace
@@ -167,14 +176,15 @@ bool DirectoryListPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT area = item.rcItem;
     FillRect(dc, &area, SolidBrush(back));
 
-    const int x = area.left + 2 + int(item.itemData) * LevelIndent;
-    DrawFolder(dc, x, (area.top + area.bottom - 11) / 2, IsOpenFolder(index));
+    const TScale scale = control_.Scale();
+    const int x = area.left + scale.Apply(2 + int(item.itemData) * LevelIndent);
+    DrawFolder(dc, x, (area.top + area.bottom - scale.Apply(11)) / 2, IsOpenFolder(index), scale);
 
     {
-        SelectedObject font(dc, FontHandle(control_.Font()));
+        SelectedObject font(dc, FontHandle(control_.Font(), scale));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ToColorRef(control_.Font().Color()));
-        RECT text{x + FolderWidth + 2, area.top, area.right, area.bottom};
+        RECT text{x + scale.Apply(FolderWidth + 2), area.top, area.right, area.bottom};
         const std::string& name = list_.Items()[size_t(index)];
         DrawTextA(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }

@@ -135,6 +135,7 @@ protected:
 
 private:
     void Fill();
+    void ApplyItemHeight();
     int Selection() const;
     bool IsOpenFolder(int index) const;
     TDirectoryListBox& list_;

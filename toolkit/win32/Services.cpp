@@ -30,7 +30,8 @@ TSize backend::ScreenSize() {
 }
 
 TPoint backend::ClientToScreen(const TWinControl& control, TPoint clientPoint) {
-    POINT point{clientPoint.X, clientPoint.Y};
+    const TPoint onScreen = control.Scale().Apply(clientPoint);
+    POINT point{onScreen.X, onScreen.Y};
     if (HWND window = WindowOf(control)) ::ClientToScreen(window, &point);
     return {int(point.x), int(point.y)};
 }

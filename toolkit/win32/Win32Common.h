@@ -28,7 +28,7 @@ void Guarded(const std::function<void()>& call) noexcept;
 COLORREF ToColorRef(TColor color);
 
 // Cached GDI objects, alive until the program ends.
-HFONT FontHandle(const TFont& font);
+HFONT FontHandle(const TFont& font, const TScale& scale = TScale());
 HBRUSH SolidBrush(TColor color);
 
 // The application window: owner of the forms, carrier of the task-bar button, target of
@@ -40,6 +40,12 @@ constexpr UINT RunMessage = WM_APP + 2; // lParam: a std::function<void()> made 
 // True once if the model held the mouse capture on this window and Windows took it away
 // (a message box or menu appeared): the press then ends as a release outside.
 bool CaptureTakenFrom(const TWinControl& window);
+
+// The DPI a window shows at (the system's where Windows cannot tell a window's own); the
+// outer rectangle of a client rectangle at a DPI; a system metric at a DPI.
+int WindowDpi(HWND window);
+void AdjustForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+int SystemMetricForDpi(int index, int dpi);
 
 // The form that a window lies on (its top-level ancestor), or the main form.
 TForm* FormOfWindow(HWND window);

@@ -38,21 +38,25 @@ void WindowPeer::CreateChild(const char* className, DWORD style, DWORD exStyle, 
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
-    HWND window =
-        CreateWindowExA(exStyle, className, control_.Text().c_str(), style, control_.Left(), control_.Top(),
-                        control_.Width(), control_.Height(), ParentHandle(), nullptr, Instance(), createParam);
+    const TRect place = Place();
+    HWND window = CreateWindowExA(exStyle, className, control_.Text().c_str(), style, place.Left, place.Top,
+                                  place.Width(), place.Height(), ParentHandle(), nullptr, Instance(), createParam);
     if (!window) throw Exception("Error creating window");
     if (!hwnd_) Attach(window);
     ApplyFont();
 }
 
+TRect WindowPeer::Place() const {
+    return control_.Scale().Bounds(control_.BoundsRect());
+}
+
 void WindowPeer::ApplyBounds() {
-    SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const TRect place = Place();
+    SetWindowPos(hwnd_, nullptr, place.Left, place.Top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowPeer::ApplyFont() {
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.Font())), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.ShownFont(), control_.Scale())), TRUE);
 }
 
 void WindowPeer::Changed(TChange what) {
@@ -81,7 +85,8 @@ void WindowPeer::Changed(TChange what) {
 
 void WindowPeer::Invalidate(const TRect& clientRect) {
     if (!hwnd_) return;
-    RECT r{clientRect.Left, clientRect.Top, clientRect.Right, clientRect.Bottom};
+    const TRect onScreen = control_.Scale().Bounds(clientRect);
+    RECT r{onScreen.Left, onScreen.Top, onScreen.Right, onScreen.Bottom};
     InvalidateRect(hwnd_, &r, TRUE);
 }
 

@@ -39,6 +39,7 @@ protected:
     void CreateChild(const char* className, DWORD style, DWORD exStyle, void* createParam = nullptr);
     void Attach(HWND window);
     HWND ParentHandle() const;
+    TRect Place() const; // the window's place in its parent's pixels
     virtual void ApplyBounds();
     void ApplyFont();
 
@@ -100,6 +101,8 @@ private:
     DWORD Style() const;
     DWORD ExStyle() const;
     void ShowOrHide();
+    void ApplyIcons(); // the window's and the task bar's, at the sizes Windows shows at the DPI
+    void DpiChanged(int dpi, const RECT& suggested);
     TForm& form_;
     bool shownBefore_ = false;
     HWND lastFocus_ = nullptr;

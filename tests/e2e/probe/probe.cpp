@@ -226,6 +226,7 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    SetProcessDPIAware(); // places and sizes in the screen's pixels, at any DPI
     if (argc < 2) return Usage();
     std::string command = argv[1];
     int timeout_ms = argc > 3 ? std::atoi(argv[3]) : 0;
