@@ -282,11 +282,13 @@ public:
         *left = *top = *width = *height = 0;
         TGraphicControl* element = Element(child);
         if (!element) return Self(child) ? standard_->accLocation(left, top, width, height, child) : E_INVALIDARG;
+        // In screen pixels, at the window's scale.
         const TPoint origin = element->ClientToScreen({0, 0});
+        const TPoint corner = element->ClientToScreen({element->Width(), element->Height()});
         *left = origin.X;
         *top = origin.Y;
-        *width = element->Width();
-        *height = element->Height();
+        *width = corner.X - origin.X;
+        *height = corner.Y - origin.Y;
         return S_OK;
     }
     // First and last from the window itself, next and previous from a child, over the listed
