@@ -3,8 +3,8 @@
 # msxml3.dll, stripped, as PICTORO_APPLICATION). A fresh installation through the wizard
 # writes it byte for byte; the upgrade through the wizard and /autoupdate replace an older
 # Pictoro.Exe with it byte for byte. Then a copy with one byte of the compressed stream changed
-# and the stored bytes' CRC-32 made to fit, so that only the decoded image's check can find the
-# damage: the wizard's installation, /autoupdate and /silent refuse it (the box or the log, exit
+# and both check values of the start (the stored bytes' CRC-32 and the whole file's) made to fit,
+# so that only the decoded image's check can find the damage: the wizard's installation, /autoupdate and /silent refuse it (the box or the log, exit
 # code 2) and write nothing.
 set -euo pipefail
 here=$(dirname "$0")
@@ -73,7 +73,8 @@ e2e_wait_exit 90   # a DLL does not start; the installer ends all the same
 e2e_expect_eq "installer exit code" 0 "$E2E_EXIT_CODE"
 expect_application "$INSTALLED_HOST/Pictoro.Exe" "/autoupdate"
 
-# One byte of the stream changed, and the CRC-32 the start checks the stream against with it.
+# One byte of the stream changed, and the CRC-32s the start checks the stream and the file against
+# with it.
 python3 - "$E2E_C/e2e/Install_Pictoro.exe" "$PAYLOAD_STORED" <<'PY' || e2e_fail "cannot change the copy"
 import struct, sys, zlib
 exe_path, stored_path = sys.argv[1], sys.argv[2]
@@ -88,6 +89,7 @@ exe[at + len(stored) // 2] ^= 0x10
 exe[check + 4:check + 8] = struct.pack("<I", zlib.crc32(bytes(exe[at:at + len(stored)])))
 open(exe_path, "wb").write(exe)
 PY
+"$build/host/installer-crc" "$E2E_C/e2e/Install_Pictoro.exe" || e2e_fail "cannot refit the whole file's check value"
 printf 'an older executable' >"$INSTALLED_HOST/Pictoro.Exe"
 before=$(drive_c_files)
 e2e_start /autoupdate "$INSTALLED"

@@ -199,8 +199,9 @@ TEST_F(SilentInstall, LogThatIsALinkIsNotFollowed) {
               0);
     EXPECT_EQ(Run("/silent /agree /log=C:\\Shared\\Install.log"), SilentInstalled);
     EXPECT_EQ(ReadFile("C:\\Windows\\System32\\config.sys"), "system file");
-    EXPECT_EQ(vw::StandardErrorText(),
-              "Result: installed, exit code 0; no log: C:\\Shared\\Install.log cannot be made (File access denied)\r\n");
+    EXPECT_EQ(
+        vw::StandardErrorText(),
+        "Result: installed, exit code 0; no log: C:\\Shared\\Install.log cannot be made (File access denied)\r\n");
 }
 
 // The log is opened once the line is understood: a file named by a line that is not keeps
