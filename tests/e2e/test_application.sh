@@ -90,14 +90,11 @@ exe[check + 4:check + 8] = struct.pack("<I", zlib.crc32(bytes(exe[at:at + len(st
 open(exe_path, "wb").write(exe)
 PY
 "$build/host/installer-crc" "$E2E_C/e2e/Install_Pictoro.exe" || e2e_fail "cannot refit the whole file's check value"
+damaged="This installer is damaged and has to be downloaded again."
 printf 'an older executable' >"$INSTALLED_HOST/Pictoro.Exe"
 before=$(drive_c_files)
 e2e_start /autoupdate "$INSTALLED"
-IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
-e2e_expect_eq "box caption" "Install_Pictoro" "$caption"
-e2e_expect_eq "box text" "This installer is damaged and has to be downloaded again." "$text"
-e2e_screenshot application-damaged-box
-e2e_close_box "of the damaged installer"
+expect_refusal "$damaged" application-damaged-box
 e2e_wait_exit 30
 e2e_expect_eq "damaged installer exit code" 2 "$E2E_EXIT_CODE"
 e2e_expect_eq "installed Pictoro.Exe" "an older executable" "$(cat "$INSTALLED_HOST/Pictoro.Exe")"
@@ -111,10 +108,7 @@ next_page $NEXT_X "Select your internet-connection" application-damaged-5-connec
 e2e_click_control "&Cable Modem"
 next_page $NEXT_X "Ready to install" application-damaged-6-go
 bar_click $WIDE_X
-IFS=$'\t' read -r caption text <<<"$(e2e_wait_box)"
-e2e_expect_eq "installation's box text" "This installer is damaged and has to be downloaded again." "$text"
-e2e_screenshot application-damaged-7-box
-e2e_close_box "of the damaged installer"
+expect_refusal "$damaged" application-damaged-7-box
 e2e_wait_exit 30
 e2e_expect_eq "damaged installation exit code" 2 "$E2E_EXIT_CODE"
 [ ! -e "$E2E_C/Fresh" ] || e2e_fail "the installation made its directory"
@@ -123,7 +117,7 @@ diff <(echo "$before") <(drive_c_files) >&2 || e2e_fail "the installation wrote 
 e2e_start /silent /agree '/dir=C:\Fresh\' '/log=C:\e2e\damaged.log'
 e2e_wait_exit_unseen 60
 e2e_expect_eq "silent exit code" 2 "$E2E_EXIT_CODE"
-e2e_expect_eq "silent log" "Error: This installer is damaged and has to be downloaded again.
+e2e_expect_eq "silent log" "Error: $damaged
 Result: refused, nothing written, exit code 2" "$(tail -n 2 "$E2E_C/e2e/damaged.log" | tr -d '\r')"
 rm "$E2E_C/e2e/damaged.log"
 [ ! -e "$E2E_C/Fresh" ] || e2e_fail "the silent run made its directory"
