@@ -19,44 +19,39 @@ add_custom_target(pictoro_source_date_epoch
   COMMENT "The time of the sources"
   VERBATIM)
 
-add_custom_command(
-  OUTPUT ${PICTORO_PE_STAMP}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
-  COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 ${CMAKE_SOURCE_DIR}/tools/pe-stamp/main.cpp -o ${PICTORO_PE_STAMP}
-  DEPENDS tools/pe-stamp/main.cpp
-  COMMENT "Building the host tool pe-stamp"
-  VERBATIM)
-add_custom_command(
-  OUTPUT ${PICTORO_PAYLOAD_CRC}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
-  COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tools/payload-crc/main.cpp
-          ${CMAKE_SOURCE_DIR}/engine/PayloadCheck.cpp -o ${PICTORO_PAYLOAD_CRC}
-  DEPENDS tools/payload-crc/main.cpp engine/PayloadCheck.cpp engine/PayloadCheck.h
-  COMMENT "Building the host tool payload-crc"
-  VERBATIM)
+# A host tool at OUTPUT, built from the C++ SOURCES (paths below the tree) and any OBJECTS;
+# DEPENDS lists what else it is made from.
+function(pictoro_host_tool output)
+  cmake_parse_arguments(PARSE_ARGV 1 tool "" "" "SOURCES;OBJECTS;DEPENDS")
+  list(TRANSFORM tool_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/ OUTPUT_VARIABLE paths)
+  get_filename_component(name ${output} NAME)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
+    COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR} ${paths} ${tool_OBJECTS} -o ${output}
+    DEPENDS ${tool_SOURCES} ${tool_OBJECTS} ${tool_DEPENDS}
+    COMMENT "Building the host tool ${name}"
+    VERBATIM)
+endfunction()
+
+pictoro_host_tool(${PICTORO_PE_STAMP} SOURCES tools/pe-stamp/main.cpp)
+pictoro_host_tool(${PICTORO_PAYLOAD_CRC} SOURCES tools/payload-crc/main.cpp engine/PayloadCheck.cpp
+                  DEPENDS engine/PayloadCheck.h)
 # With the codec unit whole, its decoder (Debian's lzma-dev) too.
 find_program(PICTORO_HOST_CC NAMES gcc cc REQUIRED)
 add_custom_command(
-  OUTPUT ${PICTORO_PAYLOAD_PACK}
+  OUTPUT ${host_tools}/Lzma.o ${host_tools}/LzmaDec.o
   COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
   COMMAND ${PICTORO_HOST_CC} -c -O2 -I${CMAKE_SOURCE_DIR} -I/usr/include/lzma ${CMAKE_SOURCE_DIR}/payload/Lzma.c
           -o ${host_tools}/Lzma.o
   COMMAND ${PICTORO_HOST_CC} -c -O2 -w /usr/include/lzma/LzmaDec.c -o ${host_tools}/LzmaDec.o
-  COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tools/payload-pack/main.cpp
-          ${CMAKE_SOURCE_DIR}/engine/PayloadCodec.cpp ${host_tools}/Lzma.o ${host_tools}/LzmaDec.o
-          -o ${PICTORO_PAYLOAD_PACK}
-  DEPENDS tools/payload-pack/main.cpp engine/PayloadCodec.cpp engine/PayloadCodec.h payload/Lzma.c payload/Lzma.h
-  COMMENT "Building the host tool payload-pack"
+  DEPENDS payload/Lzma.c payload/Lzma.h
+  COMMENT "Building the LZMA decoder for the host tool payload-pack"
   VERBATIM)
-add_custom_command(
-  OUTPUT ${PICTORO_INSTALLER_CRC}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${host_tools}
-  COMMAND ${PICTORO_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tools/installer-crc/main.cpp
-          ${CMAKE_SOURCE_DIR}/engine/InstallerCrc.cpp ${CMAKE_SOURCE_DIR}/engine/PayloadCheck.cpp -o ${PICTORO_INSTALLER_CRC}
-  DEPENDS tools/installer-crc/main.cpp engine/InstallerCrc.cpp engine/InstallerCrc.h engine/PayloadCheck.cpp
-          engine/PayloadCheck.h
-  COMMENT "Building the host tool installer-crc"
-  VERBATIM)
+pictoro_host_tool(${PICTORO_PAYLOAD_PACK} SOURCES tools/payload-pack/main.cpp engine/PayloadCodec.cpp
+                  OBJECTS ${host_tools}/Lzma.o ${host_tools}/LzmaDec.o DEPENDS engine/PayloadCodec.h)
+pictoro_host_tool(${PICTORO_INSTALLER_CRC} SOURCES tools/installer-crc/main.cpp engine/InstallerCrc.cpp
+                  engine/PayloadCheck.cpp DEPENDS engine/InstallerCrc.h engine/PayloadCheck.h)
 add_custom_target(pictoro_host_tools DEPENDS ${PICTORO_PE_STAMP} ${PICTORO_PAYLOAD_CRC} ${PICTORO_PAYLOAD_PACK}
                   ${PICTORO_INSTALLER_CRC})
 add_dependencies(pictoro_host_tools pictoro_source_date_epoch)
